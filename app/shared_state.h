@@ -1,0 +1,76 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+
+#include <array>
+
+namespace vexo {
+
+// State that several windows read and write, alive for the whole run. Counters
+// are 32-bit so a long session never shows a wrapped, negative score.
+struct SharedState
+{
+    // Flag quiz
+    QString CurrentQuizFlag;
+    QString LastAnswer;
+    QString QuizStatusText;
+    qint32 QuizRightCount = 0;
+    qint32 QuizAskedCount = 0;
+    double QuizPercent = 0;
+    int AnswerEventsOn = 1;
+    std::array<QString, 31> RecentCodes{};
+    qint32 RecentDepth = 19;
+    int CurrentShownAsNATONumber = 0;
+    int PreviousShownAsNATONumber = 0;
+    std::array<qint32, 126> RightTally{};
+    std::array<qint32, 126> WrongTally{};
+
+    // Window placement and mode; positions in twips
+    qint32 CurrentMode = 0;
+    double WindowLeft = 2130;
+    double WindowTop = 0;
+
+    // Word quiz
+    QString CurrentWord = QStringLiteral("epee");
+    QString CurrentWordCoded;
+    qint32 WordCount = 1261;
+    qint32 WordImageMax = 11;
+    QString PreviousWord;
+    QString WordAnswer;
+    QString WordStatusText;
+    qint32 WordRightCount = 0;
+    qint32 WordAskedCount = 0;
+    double WordPercent = 0;
+
+    // Show Flags
+    QString ShowWordsText;
+
+    // Flag meanings quiz
+    QString MeaningFlag;
+    qint32 MeaningChoice = 0;
+    QString MeaningAnswer;
+    qint32 MeaningRightCount = 0;
+    qint32 MeaningAskedCount = 0;
+    double MeaningPercent = 0;
+    QString MeaningStatusText;
+    std::array<QString, 27> RecentMeaningFlags{};
+
+    // Race meanings quiz
+    QString RaceFlag;
+    qint32 RaceChoice = 0;
+    QString RaceAnswer;
+    qint32 RaceRightCount = 0;
+    qint32 RaceAskedCount = 0;
+    double RacePercent = 0;
+    QString RaceStatusText;
+    std::array<QString, 21> RecentRaceFlags{};
+};
+
+// The one instance of the shared state.
+SharedState &shared();
+
+// Puts every item back to its start value; for tests that need a fresh run.
+void resetSharedState();
+
+} // namespace vexo

@@ -1,0 +1,167 @@
+#include "quiz/question_engine.h"
+
+#include "app/random.h"
+#include "app/shared_state.h"
+#include "catalogue/flags.h"
+#include "catalogue/meanings.h"
+
+#include <QLocale>
+
+#include <algorithm>
+
+namespace vexo {
+
+namespace {
+
+const QString RacePool = QStringLiteral("}BCILMNPSXYZ!");
+const QString SubstitutePool = QStringLiteral("!@#$");
+
+// Pool position r (0-based) of the flag quiz modes: letters, digits,
+// substitutes, then the NATO specials.
+QString flagQuizCode(int r)
+{
+    if (r < 26)
+        return QString(QChar(u'A' + r));
+    if (r < 36)
+        return QString(QChar(u'0' + r - 26));
+    if (r < 40)
+        return SubstitutePool.mid(r - 36, 1);
+    return NatoSpecialCodes().mid(r - 40, 1);
+}
+
+int tallyIndex(const QString &code)
+{
+    const int c = code.isEmpty() ? 0 : code.at(0).unicode();
+    return c < int(shared().RightTally.size()) ? c : 0;
+}
+
+} // namespace
+
+QString RandomFlag(int mode)
+{
+    switch (mode) {
+    case FlagQuizStart:
+        return flagQuizCode(randomBelow(40));
+    case FlagMeanings:
+        return QString(QChar(u'A' + randomBelow(26)));
+    case RaceMeanings:
+        return RacePool.mid(randomBelow(13), 1);
+    case FlagQuizQuestion:
+        return flagQuizCode(randomBelow(57));
+    default:
+        return QString();
+    }
+}
+
+int RecentDepthFor(const CategoryBoxes &boxes)
+{
+    return 13 * boxes.letters + 8 * boxes.natoSpecials + 2 * boxes.substitutes +
+           5 * (boxes.numPennants || boxes.numberFlags) - 1;
+}
+
+bool CategoryEnabled(const QString &code, const CategoryBoxes &boxes)
+{
+    switch (FlagCategory(code)) {
+    case CategoryNatoSpecial:
+        return boxes.natoSpecials;
+    case CategoryLetter:
+        return boxes.letters;
+    case CategorySubstitute:
+        return boxes.substitutes;
+    case CategoryNumeral:
+        return boxes.numPennants || boxes.numberFlags;
+    default:
+        return true;
+    }
+}
+
+double CutPercent(qint64 right, qint64 asked)
+{
+    if (asked <= 0)
+        return 0;
+    // Integer arithmetic: 7 of 10 is exactly 70, with no float residue to cut.
+    return double(right * 1000 / asked) / 10.0;
+}
+
+QString PercentText(double percent)
+{
+    return QLocale().toString(percent, 'g', 15);
+}
+
+void NextQuestion(QuizView &view)
+{
+    SharedState &s = shared();
+    s.RecentDepth = std::clamp(s.RecentDepth, 0, 30);
+
+    const QString answer = upperPerChar(s.LastAnswer);
+    const bool answered = !s.LastAnswer.isEmpty();
+    if (answered) {
+        const int tally = tallyIndex(s.CurrentQuizFlag);
+        ++s.QuizAskedCount;
+        if (answer == s.CurrentQuizFlag) {
+            ++s.QuizRightCount;
+            ++s.RightTally[tally];
+            s.QuizStatusText = QStringLiteral("Correct!\rScore is %1 / %2")
+                                   .arg(s.QuizRightCount)
+                                   .arg(s.QuizAskedCount);
+        } else {
+            ++s.WrongTally[tally];
+            view.beep();
+            s.QuizStatusText = QStringLiteral("WRONG.\rYour answer was \r") + FlagName(s.LastAnswer) +
+                               QStringLiteral("\rScore is %1 / %2")
+                                   .arg(s.QuizRightCount)
+                                   .arg(s.QuizAskedCount);
+        }
+        s.QuizPercent = CutPercent(s.QuizRightCount, s.QuizAskedCount);
+    }
+
+    for (int i = s.RecentDepth; i >= 1; --i)
+        s.RecentCodes[i] = s.RecentCodes[i - 1];
+    s.RecentCodes[0] = upperPerChar(s.CurrentQuizFlag);
+
+    s.PreviousShownAsNATONumber = s.CurrentShownAsNATONumber == 1 ? 1 : 0;
+    s.CurrentShownAsNATONumber = 0;
+
+    // The window keeps a box ticked; should none be, any flag will do.
+    CategoryBoxes boxes = view.categoryBoxes();
+    if (boxes.none())
+        boxes = CategoryBoxes{true, true, true, true, true};
+    const auto recentBegin = s.RecentCodes.cbegin();
+    const auto recentEnd = recentBegin + s.RecentDepth + 1;
+    // The depth rule leaves half of every pool free, so a fresh flag comes
+    // within a few draws; the bound only guards against a depth set by hand.
+    for (int draws = 0;; ++draws) {
+        do {
+            s.CurrentQuizFlag = RandomFlag(FlagQuizQuestion);
+        } while (!CategoryEnabled(s.CurrentQuizFlag, boxes));
+        if (std::find(recentBegin, recentEnd, s.CurrentQuizFlag) == recentEnd || draws > 100000)
+            break;
+    }
+
+    if (FlagCategory(s.CurrentQuizFlag) == CategoryNumeral && boxes.numberFlags) {
+        if (!boxes.numPennants)
+            s.CurrentShownAsNATONumber = 1;
+        else
+            s.CurrentShownAsNATONumber = randomUnit() > 0.5 ? 1 : 0;
+    }
+    view.showCurrentFlag(FlagPictureId(s.CurrentQuizFlag, s.CurrentShownAsNATONumber == 1));
+
+    if (answered) {
+        const QString &previous = s.RecentCodes[0];
+        PreviousAnswerView shown;
+        shown.pictureId = FlagPictureId(previous, s.PreviousShownAsNATONumber == 1);
+        shown.status = s.QuizStatusText;
+        shown.percent = PercentText(s.QuizPercent) + QLatin1Char('%');
+        shown.name = FlagName(previous);
+        shown.meaning = FlagMeaning(previous);
+        view.showPreviousAnswer(shown);
+    }
+
+    s.AnswerEventsOn = 0;
+    view.clearAnswer();
+    s.AnswerEventsOn = 1;
+    // Between questions there is never a pending answer, whatever the box did.
+    s.LastAnswer.clear();
+}
+
+} // namespace vexo

@@ -1,0 +1,75 @@
+#pragma once
+
+#include <QString>
+
+namespace vexo {
+
+// Ticked state of the five category boxes of the flag quiz window.
+struct CategoryBoxes
+{
+    bool letters = false;
+    bool numPennants = false;
+    bool substitutes = false;
+    bool natoSpecials = false;
+    bool numberFlags = false;
+
+    bool none() const { return !(letters || numPennants || substitutes || natoSpecials || numberFlags); }
+    bool all() const { return letters && numPennants && substitutes && natoSpecials && numberFlags; }
+    bool onlyNatoSpecials() const
+    {
+        return natoSpecials && !letters && !numPennants && !substitutes && !numberFlags;
+    }
+};
+
+// What the flag quiz window shows of the flag just answered.
+struct PreviousAnswerView
+{
+    int pictureId = 0;
+    QString status;
+    QString percent;
+    QString name;
+    QString meaning;
+};
+
+// The few things the question engine reads from and writes to the flag quiz
+// window; the window implements it, tests fake it.
+class QuizView
+{
+public:
+    virtual ~QuizView() = default;
+    virtual CategoryBoxes categoryBoxes() const = 0;
+    virtual void showCurrentFlag(int pictureId) = 0;
+    virtual void showPreviousAnswer(const PreviousAnswerView &previous) = 0;
+    // Empties the answer box; its change handler runs as for any change.
+    virtual void clearAnswer() = 0;
+    virtual void beep() = 0;
+};
+
+// Quiz modes of RandomFlag.
+enum RandomFlagMode : int {
+    FlagQuizStart = 1,
+    FlagMeanings = 2,
+    RaceMeanings = 3,
+    FlagQuizQuestion = 4,
+};
+
+// A uniformly drawn flag code of the mode's pool; empty for other modes.
+QString RandomFlag(int mode);
+
+// Depth of the recent-flags window for these boxes: half of each ticked pool.
+int RecentDepthFor(const CategoryBoxes &boxes);
+
+bool CategoryEnabled(const QString &code, const CategoryBoxes &boxes);
+
+// right / asked as a percentage cut (never rounded) to one decimal.
+double CutPercent(qint64 right, qint64 asked);
+
+// A percentage as shown: at most one decimal, no trailing zero, in the user's
+// number format (66.6, 100, 0).
+QString PercentText(double percent);
+
+// Judges LastAnswer against the flag shown, keeps score and tallies, draws the
+// next flag and shows it.
+void NextQuestion(QuizView &view);
+
+} // namespace vexo
