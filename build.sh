@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# Sets up a Debian 12 machine for Vexo, builds it, and starts it or tests it.
+#   ./build.sh run    install what is missing, build, start the program
+#   ./build.sh test   install what is missing, build with sanitizers, run every test
+set -euo pipefail
+cd "$(dirname "$0")"
+
+mode=${1:-run}
+packages=(cmake make g++ qt6-base-dev qt6-svg-dev libgl-dev fonts-wine)
+if [ "$mode" = test ]; then
+  packages+=(libbenchmark-dev clang libclang-rt-14-dev desktop-file-utils appstream)
+fi
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  sudo=""
+  [ "$(id -u)" -eq 0 ] || sudo=sudo
+  $sudo apt-get update -q
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
+fi
+
+jobs=$(nproc)
+case "$mode" in
+  run)
+    cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release -DVEXO_BUILD_TESTS=OFF -DVEXO_BUILD_BENCH=OFF
+    cmake --build build/release -j "$jobs" --target vexo
+    exec ./build/release/vexo
+    ;;
+  test)
+    cmake -S . -B build/test -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVEXO_SANITIZE=ON
+    cmake --build build/test -j "$jobs"
+    cd build/test
+    QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$jobs"
+    ;;
+  *)
+    echo "usage: $0 [run|test]" >&2
+    exit 2
+    ;;
+esac

@@ -1,0 +1,119 @@
+#include "app/shared_state.h"
+#include "app/startup.h"
+#include "test_support.h"
+#include "words/word_list.h"
+
+#include <QSet>
+#include <QTest>
+
+using namespace vexo;
+
+class WordListTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init() { test::freshRun(7); }
+
+    void listShape()
+    {
+        const QStringList &words = WordList();
+        QCOMPARE(words.size(), 1261);
+        QCOMPARE(QSet<QString>(words.begin(), words.end()).size(), 1261);
+        for (const QString &word : words) {
+            QVERIFY2(word.size() >= 3 && word.size() <= 12, qPrintable(word));
+            QVERIFY2(word.count(QLatin1Char(' ')) <= 1, qPrintable(word));
+            QVERIFY2(word.trimmed() == word, qPrintable(word));
+        }
+        // The capitalised names come first, in alphabetical order.
+        QStringList names = words.mid(0, 37);
+        QStringList sorted = names;
+        std::sort(sorted.begin(), sorted.end(),
+                  [](const QString &a, const QString &b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
+        QCOMPARE(names, sorted);
+    }
+
+    void idsByValue_data()
+    {
+        QTest::addColumn<int>("id");
+        QTest::addColumn<QString>("word");
+        QTest::addRow("first") << 1 << "Alert";
+        QTest::addRow("GPS") << 12 << "GPS";
+        QTest::addRow("Muskrat") << 20 << "Muskrat";
+        QTest::addRow("Nimitz") << 22 << "Nimitz";
+        QTest::addRow("Ranger") << 27 << "Ranger";
+        QTest::addRow("last name") << 37 << "Wednesday";
+        QTest::addRow("first ship") << 38 << "Audacious";
+        QTest::addRow("last ship") << 55 << "Challenger";
+        QTest::addRow("first word") << 56 << "able";
+        QTest::addRow("beam reach") << 128 << "beam reach";
+        QTest::addRow("last") << 1261 << "your";
+        QTest::addRow("below") << 0 << "";
+        QTest::addRow("above") << 1262 << "";
+    }
+    void idsByValue()
+    {
+        QFETCH(int, id);
+        QFETCH(QString, word);
+        QCOMPARE(WordById(id), word);
+    }
+
+    void randomIds()
+    {
+        QList<int> counts(1262);
+        for (int i = 0; i < 200000; ++i) {
+            const int id = RandomWordId();
+            QVERIFY(id >= 1 && id <= 1261);
+            ++counts[id];
+        }
+        // Every id turns up; none is grossly over- or under-drawn (expected 158.6).
+        for (int id = 1; id <= 1261; ++id)
+            QVERIFY2(counts[id] > 90 && counts[id] < 240, qPrintable(QString::number(id)));
+    }
+
+    void rejectCodes_data()
+    {
+        QTest::addColumn<QString>("word");
+        QTest::addColumn<int>("code");
+        QTest::addRow("needle") << "needle" << 1;
+        QTest::addRow("rigging") << "rigging" << 1;
+        QTest::addRow("between") << "between" << 2;
+        QTest::addRow("epee") << "epee" << 1;
+        QTest::addRow("hello") << "hello" << 0;
+        QTest::addRow("athwartships") << "athwartships" << 2;
+        QTest::addRow("Ranger case differs") << "Ranger" << 0;
+        QTest::addRow("repeat at 5 and 6") << "abcdee" << 2;
+        QTest::addRow("repeat at 4 and 6") << "abcded" << 0;
+        QTest::addRow("empty") << "" << 0;
+        QTest::addRow("beyond Latin-1") << QString::fromUtf8("\xC4\xB0\xC4\xB0\xC4\xB0") << 1;
+    }
+    void rejectCodes()
+    {
+        QFETCH(QString, word);
+        QFETCH(int, code);
+        QCOMPARE(WordRejectCode(word), code);
+    }
+
+    void startUpState()
+    {
+        Main();
+        const SharedState &s = shared();
+        QVERIFY(s.CurrentWord != QStringLiteral("epee"));
+        QVERIFY(WordList().contains(s.CurrentWord));
+        QCOMPARE(WordRejectCode(s.CurrentWord), 0);
+        QCOMPARE(s.CurrentWordCoded.size(), s.CurrentWord.size());
+        QVERIFY(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ").contains(s.MeaningFlag));
+        QVERIFY(QStringLiteral("}BCILMNPSXYZ!").contains(s.RaceFlag));
+        QVERIFY(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789!@#$").contains(s.CurrentQuizFlag));
+        QCOMPARE(s.CurrentQuizFlag.size(), 1);
+        QCOMPARE(s.RecentDepth, 19);
+        QCOMPARE(s.WindowLeft, 2130.0);
+        QCOMPARE(s.WindowTop, 0.0);
+        QCOMPARE(s.WordCount, 1261);
+        QCOMPARE(s.WordImageMax, 11);
+        QCOMPARE(s.AnswerEventsOn, 1);
+    }
+};
+
+QTEST_GUILESS_MAIN(WordListTest)
+#include "tst_word_list.moc"
