@@ -1,12 +1,27 @@
 #include "app/startup.h"
 
+#include "app/controls.h"
+#include "app/mode_switch.h"
 #include "app/random.h"
 #include "app/shared_state.h"
+#include "app/windows.h"
+#include "catalogue/flags.h"
 #include "catalogue/substitutes.h"
+#include "meanings/meaning_form.h"
+#include "meanings/race_meaning_form.h"
 #include "quiz/question_engine.h"
+#include "quiz/quiz_form.h"
 #include "words/word_list.h"
+#include "words/word_quiz_form.h"
 
 namespace vexo {
+
+QString InstructionText()
+{
+    return QStringLiteral("For substitute flags, hold <Shift> and type the\rnumber:"
+                          "       1st sub  =  !      2nd sub  =  @\r"
+                          "                    3rd sub  =  #     4th sub  =  $");
+}
 
 void Main()
 {
@@ -22,16 +37,28 @@ void Main()
     s.WordImageMax = 11;
     s.CurrentWord = QStringLiteral("epee");
 
+    WordQuizForm &wordQuiz = getWindow<WordQuizForm>();
+
     seedRandomFromEntropy();
 
     // Start-up accepts any word the word test passes, 12 characters included.
     while (WordRejectCode(s.CurrentWord) != 0)
         s.CurrentWord = WordById(RandomWordId());
     s.CurrentWordCoded = AddSubstitutes(s.CurrentWord);
+    wordQuiz.prepareFirstWord();
 
     s.MeaningFlag = RandomFlag(FlagMeanings);
+    getWindow<MeaningForm>().prepareFirstFlag();
+
     s.RaceFlag = RandomFlag(RaceMeanings);
+    getWindow<raceMeaningForm>().prepareFirstFlag();
+
     s.CurrentQuizFlag = RandomFlag(FlagQuizStart);
+    QuizForm &quiz = getWindow<QuizForm>();
+    quiz.CurrImage->setPicture(FlagPictureId(s.CurrentQuizFlag));
+    quiz.InstructionLabel->setCaption(InstructionText());
+
+    SwitchMode(0);
 }
 
 } // namespace vexo

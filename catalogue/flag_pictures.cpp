@@ -1,5 +1,6 @@
 #include "catalogue/flag_pictures.h"
 
+#include <QFile>
 #include <QGuiApplication>
 #include <QHash>
 #include <QPainter>
@@ -32,9 +33,13 @@ QSvgRenderer *renderer(int id)
     if (it != renderers.constEnd())
         return it->get();
     initResources();
-    auto svg = std::make_shared<QSvgRenderer>(QStringLiteral(":/flags/%1").arg(id));
-    if (!svg->isValid())
-        svg.reset();
+    const QString path = QStringLiteral(":/flags/%1").arg(id);
+    std::shared_ptr<QSvgRenderer> svg;
+    if (QFile::exists(path)) {
+        svg = std::make_shared<QSvgRenderer>(path);
+        if (!svg->isValid())
+            svg.reset();
+    }
     renderers.insert(id, svg);
     return svg.get();
 }

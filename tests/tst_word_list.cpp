@@ -1,5 +1,4 @@
 #include "app/shared_state.h"
-#include "app/startup.h"
 #include "test_support.h"
 #include "words/word_list.h"
 
@@ -92,26 +91,6 @@ private Q_SLOTS:
         QFETCH(QString, word);
         QFETCH(int, code);
         QCOMPARE(WordRejectCode(word), code);
-    }
-
-    void startUpState()
-    {
-        Main();
-        const SharedState &s = shared();
-        QVERIFY(s.CurrentWord != QStringLiteral("epee"));
-        QVERIFY(WordList().contains(s.CurrentWord));
-        QCOMPARE(WordRejectCode(s.CurrentWord), 0);
-        QCOMPARE(s.CurrentWordCoded.size(), s.CurrentWord.size());
-        QVERIFY(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ").contains(s.MeaningFlag));
-        QVERIFY(QStringLiteral("}BCILMNPSXYZ!").contains(s.RaceFlag));
-        QVERIFY(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789!@#$").contains(s.CurrentQuizFlag));
-        QCOMPARE(s.CurrentQuizFlag.size(), 1);
-        QCOMPARE(s.RecentDepth, 19);
-        QCOMPARE(s.WindowLeft, 2130.0);
-        QCOMPARE(s.WindowTop, 0.0);
-        QCOMPARE(s.WordCount, 1261);
-        QCOMPARE(s.WordImageMax, 11);
-        QCOMPARE(s.AnswerEventsOn, 1);
     }
 };
 

@@ -1,0 +1,177 @@
+#include "app/controls.h"
+
+#include "app/twips.h"
+#include "catalogue/flag_pictures.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QStyleOptionGroupBox>
+
+namespace vexo {
+
+Label::Label(QWidget *parent) : QLabel(parent)
+{
+    setWordWrap(true);
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setTextFormat(Qt::PlainText);
+}
+
+void Label::setCaption(const QString &caption)
+{
+    m_caption = caption;
+    QString shown = caption;
+    shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    setText(shown);
+}
+
+void Label::mousePressEvent(QMouseEvent *event)
+{
+    m_pressed = event->button() == Qt::LeftButton;
+    QLabel::mousePressEvent(event);
+}
+
+void Label::mouseReleaseEvent(QMouseEvent *event)
+{
+    const bool click = m_pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    m_pressed = false;
+    QLabel::mouseReleaseEvent(event);
+    if (click)
+        Q_EMIT clicked();
+}
+
+ImageBox::ImageBox(QWidget *parent) : QLabel(parent)
+{
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+}
+
+void ImageBox::setPicture(int pictureId)
+{
+    m_pictureId = pictureId;
+    const QPixmap picture = FlagPicture(pictureId);
+    setPixmap(picture);
+    if (!picture.isNull())
+        resize(FlagPictureSize(pictureId));
+}
+
+void ImageBox::setStretchedPicture(int pictureId)
+{
+    if (pictureId == m_pictureId && !pixmap().isNull() &&
+        pixmap().deviceIndependentSize().toSize() == size())
+        return;
+    m_pictureId = pictureId;
+    setPixmap(FlagPicture(pictureId, size()));
+}
+
+void ImageBox::clearPicture()
+{
+    m_pictureId = 0;
+    clear();
+}
+
+LineControl::LineControl(QWidget *parent) : QWidget(parent)
+{
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void LineControl::setLineTwips(double x1, double y1, double x2, double y2)
+{
+    const QPoint a = twipsPoint(x1, y1);
+    const QPoint b = twipsPoint(x2, y2);
+    const QRect box = QRect(a, b).normalized().adjusted(0, 0, 1, 1);
+    setGeometry(box);
+    m_from = a - box.topLeft();
+    m_to = b - box.topLeft();
+    update();
+}
+
+void LineControl::setColor(const QColor &color)
+{
+    m_color = color;
+    update();
+}
+
+void LineControl::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setPen(QPen(m_color, 1));
+    painter.drawLine(m_from, m_to);
+}
+
+ShapeBox::ShapeBox(QWidget *parent) : QWidget(parent)
+{
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void ShapeBox::setColors(const QColor &fill, const QColor &border)
+{
+    m_fill = fill;
+    m_border = border;
+    update();
+}
+
+void ShapeBox::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), m_fill);
+    painter.setPen(m_border);
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
+Frame::Frame(QWidget *parent) : QGroupBox(parent) {}
+
+void Frame::setBorderShown(bool shown)
+{
+    m_borderShown = shown;
+    update();
+}
+
+void Frame::paintEvent(QPaintEvent *event)
+{
+    if (m_borderShown)
+        QGroupBox::paintEvent(event);
+}
+
+PickList::PickList(QWidget *parent) : QComboBox(parent)
+{
+    setEditable(false);
+    connect(this, &QComboBox::activated, this, &PickList::clicked);
+}
+
+void PickList::setListIndex(int index)
+{
+    if (index == currentIndex())
+        return;
+    {
+        const QSignalBlocker blocker(this);
+        setCurrentIndex(index);
+    }
+    if (index == currentIndex())
+        Q_EMIT clicked();
+}
+
+void PickList::setEntries(const QStringList &entries)
+{
+    const QSignalBlocker blocker(this);
+    clear();
+    addItems(entries);
+    setCurrentIndex(-1);
+}
+
+void PickList::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        event->accept();
+        Q_EMIT enterPressed();
+        return;
+    }
+    QComboBox::keyPressEvent(event);
+}
+
+void PickList::wheelEvent(QWheelEvent *event)
+{
+    // Turning the wheel over a closed list would silently pick entries.
+    event->ignore();
+}
+
+} // namespace vexo

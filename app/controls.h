@@ -1,0 +1,123 @@
+#pragma once
+
+#include <QCheckBox>
+#include <QColor>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QWidget>
+
+namespace vexo {
+
+// A label whose caption may hold carriage returns (character 13) as line
+// breaks, as every caption of the program does. Wraps within its width.
+class Label : public QLabel
+{
+    Q_OBJECT
+public:
+    explicit Label(QWidget *parent = nullptr);
+    void setCaption(const QString &caption);
+    QString caption() const { return m_caption; }
+
+Q_SIGNALS:
+    void clicked();
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    QString m_caption;
+    bool m_pressed = false;
+};
+
+// A picture box showing a flag picture by id, either at the picture's own
+// size (the box takes that size) or stretched to the box.
+class ImageBox : public QLabel
+{
+    Q_OBJECT
+public:
+    explicit ImageBox(QWidget *parent = nullptr);
+    void setPicture(int pictureId);
+    void setStretchedPicture(int pictureId);
+    void clearPicture();
+    int pictureId() const { return m_pictureId; }
+
+private:
+    int m_pictureId = 0;
+};
+
+// A straight line between two points given in the parent's coordinates.
+class LineControl : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit LineControl(QWidget *parent = nullptr);
+    void setLineTwips(double x1, double y1, double x2, double y2);
+    void setColor(const QColor &color);
+    QColor color() const { return m_color; }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QColor m_color = Qt::black;
+    QPoint m_from;
+    QPoint m_to;
+};
+
+// A filled rectangle.
+class ShapeBox : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit ShapeBox(QWidget *parent = nullptr);
+    void setColors(const QColor &fill, const QColor &border);
+    QColor fillColor() const { return m_fill; }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QColor m_fill = Qt::white;
+    QColor m_border = Qt::black;
+};
+
+// A frame that can be drawn without border and caption, and given both later.
+class Frame : public QGroupBox
+{
+    Q_OBJECT
+public:
+    explicit Frame(QWidget *parent = nullptr);
+    void setBorderShown(bool shown);
+    bool borderShown() const { return m_borderShown; }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    bool m_borderShown = true;
+};
+
+// A drop-down list without a text field. `clicked` runs when the user picks
+// an entry (the one already shown included) and when a program step changes
+// the selection through setListIndex; Enter is reported, never passed on.
+class PickList : public QComboBox
+{
+    Q_OBJECT
+public:
+    explicit PickList(QWidget *parent = nullptr);
+    void setListIndex(int index);
+    // Replaces the entries without running the click handler; nothing selected.
+    void setEntries(const QStringList &entries);
+
+Q_SIGNALS:
+    void clicked();
+    void enterPressed();
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
+};
+
+} // namespace vexo

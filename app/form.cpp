@@ -1,0 +1,58 @@
+#include "app/form.h"
+
+#include "app/appearance.h"
+#include "app/twips.h"
+
+#include <QCloseEvent>
+
+namespace vexo {
+
+Form::Form(const QString &objectName, const QString &caption, double clientWidthTwips,
+           double clientHeightTwips, QWidget *parent)
+    : QWidget(parent, Qt::Window)
+{
+    setObjectName(objectName);
+    setWindowTitle(caption);
+    setAttribute(Qt::WA_DeleteOnClose);
+    applyFormAppearance(this);
+    setClientSizeTwips(clientWidthTwips, clientHeightTwips);
+}
+
+void Form::setClientSizeTwips(double width, double height)
+{
+    setFixedSize(twipsToPixels(width), twipsToPixels(height));
+}
+
+void Form::unload()
+{
+    if (!m_closing)
+        close();
+}
+
+double Form::leftTwips() const
+{
+    return pixelsToTwips(pos().x());
+}
+
+double Form::topTwips() const
+{
+    return pixelsToTwips(pos().y());
+}
+
+void Form::moveTwips(double left, double top)
+{
+    move(twipsToPixels(left), twipsToPixels(top));
+}
+
+void Form::closeEvent(QCloseEvent *event)
+{
+    if (m_closing) {
+        event->accept();
+        return;
+    }
+    m_closing = true;
+    queryUnload();
+    event->accept();
+}
+
+} // namespace vexo

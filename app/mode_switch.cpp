@@ -1,0 +1,81 @@
+#include "app/mode_switch.h"
+
+#include "app/controls.h"
+#include "app/shared_state.h"
+#include "app/windows.h"
+#include "meanings/meaning_form.h"
+#include "meanings/race_meaning_form.h"
+#include "quiz/quiz_form.h"
+#include "quiz/score_form.h"
+#include "reference/cheat_form.h"
+#include "reference/cheat_mean_form.h"
+#include "words/draw_flags_form.h"
+#include "words/word_quiz_form.h"
+
+namespace vexo {
+
+namespace {
+
+template <class W>
+void unloadIfExists()
+{
+    if (W *w = existingWindow<W>())
+        w->unload();
+}
+
+} // namespace
+
+ModeWindow *modeWindow(int mode)
+{
+    switch (mode) {
+    case 0:
+        return &getWindow<QuizForm>();
+    case 1:
+        return &getWindow<WordQuizForm>();
+    case 2:
+        return &getWindow<DrawFlagsForm>();
+    case 3:
+        return &getWindow<MeaningForm>();
+    case 4:
+        return &getWindow<raceMeaningForm>();
+    default:
+        return nullptr;
+    }
+}
+
+void SwitchMode(int mode)
+{
+    ModeWindow *target = modeWindow(mode);
+    if (!target)
+        return;
+    const SharedState &s = shared();
+    target->moveTwips(s.WindowLeft, s.WindowTop);
+    target->refillModeCombo();
+    for (int m = 0; m < ModeCount; ++m) {
+        ModeWindow *w = modeWindow(m);
+        if (w != target)
+            w->hide();
+    }
+    target->show();
+    target->raise();
+    target->activateWindow();
+}
+
+void UnloadQuizForm()
+{
+    unloadIfExists<QuizForm>();
+}
+
+void UnloadAllButAbout()
+{
+    unloadIfExists<QuizForm>();
+    unloadIfExists<CheatMeanForm>();
+    unloadIfExists<CheatForm>();
+    unloadIfExists<DrawFlagsForm>();
+    unloadIfExists<WordQuizForm>();
+    unloadIfExists<MeaningForm>();
+    unloadIfExists<raceMeaningForm>();
+    unloadIfExists<ScoreForm>();
+}
+
+} // namespace vexo

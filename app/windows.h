@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QPointer>
+
+namespace vexo {
+
+// Every window exists once. Touching a window that does not exist yet creates
+// it and runs its Form_Load; a window is registered before its Form_Load runs,
+// so a load handler that reaches back to its own window finds it.
+template <class W>
+class WindowSlot
+{
+public:
+    static W &get()
+    {
+        if (!s_instance) {
+            W *created = new W;
+            s_instance = created;
+            created->Form_Load();
+        }
+        return *s_instance;
+    }
+    static W *existing() { return s_instance.data(); }
+
+private:
+    static inline QPointer<W> s_instance;
+};
+
+template <class W>
+W &getWindow()
+{
+    return WindowSlot<W>::get();
+}
+
+// The window if it exists, without creating it.
+template <class W>
+W *existingWindow()
+{
+    return WindowSlot<W>::existing();
+}
+
+} // namespace vexo

@@ -1,0 +1,346 @@
+#include "quiz/quiz_form.h"
+
+#include "app/appearance.h"
+#include "app/controls.h"
+#include "app/mode_switch.h"
+#include "app/shared_state.h"
+#include "app/twips.h"
+#include "app/windows.h"
+#include "catalogue/flag_pictures.h"
+#include "catalogue/flags.h"
+#include "quiz/score_form.h"
+#include "reference/about_form.h"
+#include "reference/cheat_form.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace vexo {
+
+namespace {
+
+QString withoutAccessKey(QString caption)
+{
+    return caption.remove(QLatin1Char('&')).trimmed();
+}
+
+} // namespace
+
+QuizForm::QuizForm() : ModeWindow(QStringLiteral("QuizForm"), 0, 4035, 7305, 1815)
+{
+    setWindowIcon(SvgIcon(QStringLiteral(":/icons/vexo")));
+    modeCombo()->setToolTip(QStringLiteral("Select program mode"));
+
+    auto label = [](QWidget *parent, const char *name, const QString &caption, QRect rect) {
+        auto *l = new Label(parent);
+        l->setObjectName(QLatin1String(name));
+        l->setCaption(caption);
+        l->setGeometry(rect);
+        return l;
+    };
+    auto button = [this](const char *name, const QString &caption, QRect rect) {
+        auto *b = new QPushButton(caption, this);
+        b->setObjectName(QLatin1String(name));
+        b->setGeometry(rect);
+        b->setAccessibleName(withoutAccessKey(caption));
+        return b;
+    };
+
+    QuestionLabel = label(this, "QuestionLabel", QStringLiteral("Which flag is this?"),
+                          twipsRect(120, 480, 1455, 375));
+    CurrImage = new ImageBox(this);
+    CurrImage->setObjectName(QStringLiteral("CurrImage"));
+    CurrImage->setGeometry(twipsRect(120, 840, 1665, 960));
+    CurrImage->setAccessibleName(QStringLiteral("Flag to name"));
+    CurrLine = new LineControl(this);
+    CurrLine->setObjectName(QStringLiteral("CurrLine"));
+    CurrLine->setLineTwips(120, 720, 120, 2280);
+    Label1 = label(this, "Label1", QStringLiteral("Answer:"), twipsRect(1920, 720, 735, 255));
+
+    AnswerBox = new QLineEdit(this);
+    AnswerBox->setObjectName(QStringLiteral("AnswerBox"));
+    AnswerBox->setGeometry(twipsRect(1920, 960, 495, 375));
+    AnswerBox->setToolTip(QStringLiteral("Type your answer here"));
+    AnswerBox->setAccessibleName(QStringLiteral("Answer"));
+    AnswerBox->setAccessibleDescription(AnswerBox->toolTip());
+
+    NonAlphaNum = new PickList(this);
+    NonAlphaNum->setObjectName(QStringLiteral("NonAlphaNum"));
+    NonAlphaNum->setGeometry(twipsRect(2520, 960, 1455, 315));
+    NonAlphaNum->setToolTip(
+        QStringLiteral("For NATO signal flags only, choose from list then click/type Enter."));
+    NonAlphaNum->setAccessibleName(QStringLiteral("NATO signal flag"));
+    NonAlphaNum->hide();
+    Go = button("Go", QStringLiteral("Enter"), twipsRect(3360, 1320, 615, 255));
+    Go->setAccessibleName(QStringLiteral("Enter NATO flag"));
+    Go->hide();
+
+    InstructionLabel = label(this, "InstructionLabel", QString(), twipsRect(240, 1800, 3735, 735));
+
+    PrevAnswerFrame = new Frame(this);
+    PrevAnswerFrame->setObjectName(QStringLiteral("PrevAnswerFrame"));
+    PrevAnswerFrame->setGeometry(twipsRect(0, 2400, 3960, 2895));
+    PrevAnswerFrame->setBorderShown(false);
+    PrevAnswer = label(PrevAnswerFrame, "PrevAnswer", QString(), twipsRect(1920, 120, 1575, 375));
+    PrevAnswer->setFont(layoutFont(QStringLiteral("Tahoma"), 12, true));
+    PrevLine = new LineControl(PrevAnswerFrame);
+    PrevLine->setObjectName(QStringLiteral("PrevLine"));
+    PrevLine->setLineTwips(1920, 480, 1920, 1560);
+    PrevLine->hide();
+    PrevImage = new ImageBox(PrevAnswerFrame);
+    PrevImage->setObjectName(QStringLiteral("PrevImage"));
+    PrevImage->setGeometry(twipsRect(1920, 480, 1335, 735));
+    Meaning = label(PrevAnswerFrame, "Meaning", QString(), twipsRect(1800, 1560, 2055, 1215));
+    Status = label(PrevAnswerFrame, "Status", QString(), twipsRect(240, 480, 1695, 855));
+    Percent = label(PrevAnswerFrame, "Percent", QString(), twipsRect(480, 1440, 1215, 495));
+    Percent->setFont(layoutFont(QStringLiteral("Tahoma"), 14.25, true));
+
+    Frame1 = new Frame(this);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    Frame1->setTitle(QStringLiteral("Quiz on:"));
+    Frame1->setGeometry(twipsRect(0, 5400, 3975, 1247));
+
+    auto box = [this](const char *name, double left, double top, bool ticked) {
+        auto *b = new QCheckBox(Frame1);
+        b->setObjectName(QLatin1String(name));
+        b->setGeometry(twipsRect(left, top, 255, 255));
+        b->setChecked(ticked);
+        return b;
+    };
+    auto boxLabel = [&](const char *name, const QString &caption, double left, double top,
+                        double width, QCheckBox *buddy, const QString &tip) {
+        Label *l = label(Frame1, name, caption, twipsRect(left, top, width, 255));
+        l->setWordWrap(false);
+        l->setBuddy(buddy);
+        if (!tip.isEmpty())
+            l->setToolTip(tip);
+        buddy->setAccessibleName(withoutAccessKey(caption));
+        if (!tip.isEmpty())
+            buddy->setAccessibleDescription(tip);
+        return l;
+    };
+    AllCheck = box("AllCheck", 120, 240, false);
+    AllLabel = boxLabel("AllLabel", QStringLiteral(" &All"), 360, 240, 1215, AllCheck, QString());
+    LettersCk = box("LettersCk", 120, 480, true);
+    LettersLabel = boxLabel("LettersLabel", QStringLiteral("ICS &Letters"), 360, 480, 1215, LettersCk,
+                            QStringLiteral("Include International Code of Signals Letters"));
+    NumPennantsCk = box("NumPennantsCk", 120, 720, true);
+    PennantsLabel =
+        boxLabel("PennantsLabel", QStringLiteral("ICS Numeral &Pennants"), 360, 720, 1695,
+                 NumPennantsCk, QStringLiteral("Include International Code of Signals Numeral Pennants"));
+    SubsCk = box("SubsCk", 120, 960, true);
+    SubsLabel = boxLabel("SubsLabel", QStringLiteral("&Substitutes"), 360, 960, 1455, SubsCk,
+                         QStringLiteral("Include International Code of Signals Substitute Pennants"));
+    NATOFlags = box("NATOFlags", 2160, 480, false);
+    NATOFlags->setToolTip(QStringLiteral("For NATO flags, choose from dropdown."));
+    NATOLabel = boxLabel("NATOLabel", QStringLiteral("&NATO Signal Flags"), 2400, 480, 1575, NATOFlags,
+                         QStringLiteral("For NATO signal flags, choose from dropdown."));
+    NumberFlags = box("NumberFlags", 2160, 720, false);
+    NumeralLabel = boxLabel("NumeralLabel", QStringLiteral("NATO Numeral &Flags"), 2400, 720, 1575,
+                            NumberFlags, QStringLiteral("Include NATO (square) number flags"));
+
+    CheatButton = button("CheatButton", QStringLiteral("Flags &Help"), twipsRect(480, 6720, 855, 495));
+    ScoreButton = button("ScoreButton", QStringLiteral("Stats"), twipsRect(1560, 6720, 855, 495));
+    AboutButton = button("AboutButton", QStringLiteral("A&bout"), twipsRect(2640, 6720, 855, 495));
+
+    // Tab order; labels take no focus.
+    const QList<QWidget *> order{AnswerBox, NonAlphaNum, Go,           CheatButton, AboutButton,
+                                 modeCombo(), AllCheck,  LettersCk,    NumPennantsCk, SubsCk,
+                                 NATOFlags,  NumberFlags, ScoreButton};
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order.at(i - 1), order.at(i));
+    AnswerBox->setFocus();
+
+    connect(AnswerBox, &QLineEdit::textChanged, this, &QuizForm::AnswerBox_Change);
+    connect(NonAlphaNum, &PickList::enterPressed, this, &QuizForm::NonAlphaNum_KeyPress);
+    connect(Go, &QPushButton::clicked, this, &QuizForm::Go_Click);
+    for (QCheckBox *category : {LettersCk, NumPennantsCk, SubsCk, NATOFlags, NumberFlags})
+        connect(category, &QCheckBox::toggled, this, [this, category] { categoryBox_Click(category); });
+    connect(AllCheck, &QCheckBox::toggled, this, &QuizForm::AllCheck_Click);
+    connect(AllLabel, &Label::clicked, this, &QuizForm::AllLabel_Click);
+    const std::pair<Label *, QCheckBox *> toggles[] = {{LettersLabel, LettersCk},
+                                                       {PennantsLabel, NumPennantsCk},
+                                                       {SubsLabel, SubsCk},
+                                                       {NATOLabel, NATOFlags},
+                                                       {NumeralLabel, NumberFlags}};
+    for (const auto &[caption, target] : toggles)
+        connect(caption, &Label::clicked, target, [target] { target->setChecked(!target->isChecked()); });
+    connect(CheatButton, &QPushButton::clicked, this, &QuizForm::CheatButton_Click);
+    connect(ScoreButton, &QPushButton::clicked, this, &QuizForm::ScoreButton_Click);
+    connect(AboutButton, &QPushButton::clicked, this, &QuizForm::AboutButton_Click);
+}
+
+void QuizForm::Form_Load()
+{
+    QStringList entries{QStringLiteral("Choose NATO:")};
+    for (QChar code : NatoSpecialCodes())
+        entries << FlagName(QString(code));
+    NonAlphaNum->setEntries(entries);
+    NonAlphaNum->setCurrentIndex(0);
+}
+
+CategoryBoxes QuizForm::categoryBoxes() const
+{
+    return {LettersCk->isChecked(), NumPennantsCk->isChecked(), SubsCk->isChecked(),
+            NATOFlags->isChecked(), NumberFlags->isChecked()};
+}
+
+void QuizForm::showCurrentFlag(int pictureId)
+{
+    CurrImage->setPicture(pictureId);
+}
+
+void QuizForm::showPreviousAnswer(const PreviousAnswerView &previous)
+{
+    PrevImage->setPicture(previous.pictureId);
+    Status->setCaption(previous.status);
+    Percent->setCaption(previous.percent);
+    PrevAnswerFrame->setBorderShown(true);
+    PrevAnswerFrame->setTitle(QStringLiteral("Previous Answer"));
+    PrevAnswer->setCaption(previous.name);
+    PrevLine->show();
+    Meaning->setCaption(previous.meaning);
+    PrevImage->setToolTip(QStringLiteral("Previous flag"));
+    PrevAnswer->setToolTip(QStringLiteral("Correct answer for previous flag"));
+    Meaning->setToolTip(QStringLiteral("Correct meaning for previous flag"));
+}
+
+void QuizForm::clearAnswer()
+{
+    AnswerBox->clear();
+}
+
+void QuizForm::beep()
+{
+    QApplication::beep();
+}
+
+void QuizForm::AnswerBox_Change()
+{
+    SharedState &s = shared();
+    s.LastAnswer = upperPerChar(AnswerBox->text());
+    if (s.AnswerEventsOn != 0) {
+        NextQuestion(*this);
+        getWindow<ScoreForm>().Redraw();
+    }
+}
+
+void QuizForm::NonAlphaNum_KeyPress()
+{
+    if (NonAlphaNum->currentIndex() != 0)
+        Go_Click();
+}
+
+void QuizForm::Go_Click()
+{
+    const int entry = NonAlphaNum->currentIndex();
+    if (entry >= 1 && entry <= 17)
+        AnswerBox->setText(NatoSpecialCode(entry));
+    if (categoryBoxes().onlyNatoSpecials())
+        NonAlphaNum->setFocus();
+    else
+        AnswerBox->setFocus();
+    NonAlphaNum->setCurrentIndex(0);
+}
+
+void QuizForm::focusNatoListIfOnlyNato()
+{
+    if (categoryBoxes().onlyNatoSpecials())
+        NonAlphaNum->setFocus();
+}
+
+void QuizForm::categoryBox_Click(QCheckBox *box)
+{
+    SharedState &s = shared();
+    if (box == NATOFlags) {
+        NonAlphaNum->setVisible(NATOFlags->isChecked());
+        Go->setVisible(NATOFlags->isChecked());
+        if (NATOFlags->isChecked())
+            NonAlphaNum->setCurrentIndex(0);
+    }
+    getWindow<CheatForm>().Form_Load();
+    s.RecentDepth = RecentDepthFor(categoryBoxes());
+
+    if (categoryBoxes().none())
+        box->setChecked(true);
+
+    if (!box->isChecked()) {
+        AllCheck->setChecked(false);
+        if (!CategoryEnabled(s.CurrentQuizFlag, categoryBoxes()))
+            NextQuestion(*this);
+        const bool shownDigit = FlagCategory(s.CurrentQuizFlag) == CategoryNumeral;
+        if (box == NumPennantsCk && shownDigit && s.CurrentShownAsNATONumber == 0) {
+            s.CurrentShownAsNATONumber = 1;
+            NextQuestion(*this);
+        } else if (box == NumberFlags && shownDigit && s.CurrentShownAsNATONumber == 1) {
+            s.CurrentShownAsNATONumber = 0;
+            NextQuestion(*this);
+        }
+    }
+    if (box == SubsCk)
+        InstructionLabel->setVisible(SubsCk->isChecked());
+
+    focusNatoListIfOnlyNato();
+    if (categoryBoxes().all())
+        AllCheck->setChecked(true);
+}
+
+void QuizForm::AllCheck_Click()
+{
+    if (AllCheck->isChecked()) {
+        for (QCheckBox *box : {LettersCk, NumPennantsCk, SubsCk, NATOFlags, NumberFlags})
+            box->setChecked(true);
+    } else if (categoryBoxes().all()) {
+        LettersCk->setChecked(true);
+        NumPennantsCk->setChecked(true);
+        SubsCk->setChecked(true);
+        NATOFlags->setChecked(false);
+        NumberFlags->setChecked(false);
+    }
+    if (categoryBoxes().all())
+        AllCheck->setChecked(true);
+}
+
+void QuizForm::AllLabel_Click()
+{
+    if (!AllCheck->isChecked())
+        AllCheck->setChecked(true);
+}
+
+void QuizForm::CheatButton_Click()
+{
+    CheatForm &listing = getWindow<CheatForm>();
+    listing.show();
+    listing.raise();
+    listing.activateWindow();
+}
+
+void QuizForm::ScoreButton_Click()
+{
+    ScoreForm &score = getWindow<ScoreForm>();
+    if (!LettersCk->isChecked() && !SubsCk->isChecked())
+        score.selectPage(1);
+    score.showNormal();
+    score.raise();
+    score.activateWindow();
+}
+
+void QuizForm::AboutButton_Click()
+{
+    ShowAbout();
+}
+
+void QuizForm::afterModePick()
+{
+    getWindow<CheatForm>().Form_Load();
+}
+
+void QuizForm::queryUnload()
+{
+    UnloadAllButAbout();
+}
+
+} // namespace vexo

@@ -1,0 +1,84 @@
+#pragma once
+
+#include "app/mode_window.h"
+#include "quiz/question_engine.h"
+
+class QCheckBox;
+class QLineEdit;
+class QPushButton;
+
+namespace vexo {
+
+class Frame;
+class ImageBox;
+class Label;
+class LineControl;
+class PickList;
+
+// The flag quiz, mode 0 and the program's main window: one flag is shown and
+// each character typed into the answer box is one answer.
+class QuizForm : public ModeWindow, public QuizView
+{
+    Q_OBJECT
+public:
+    QuizForm();
+    void Form_Load();
+
+    // QuizView
+    CategoryBoxes categoryBoxes() const override;
+    void showCurrentFlag(int pictureId) override;
+    void showPreviousAnswer(const PreviousAnswerView &previous) override;
+    void clearAnswer() override;
+    void beep() override;
+
+    Label *QuestionLabel;
+    ImageBox *CurrImage;
+    LineControl *CurrLine;
+    Label *Label1;
+    class QLineEdit *AnswerBox;
+    PickList *NonAlphaNum;
+    QPushButton *Go;
+    Label *InstructionLabel;
+    Frame *PrevAnswerFrame;
+    Label *PrevAnswer;
+    LineControl *PrevLine;
+    ImageBox *PrevImage;
+    Label *Meaning;
+    Label *Status;
+    Label *Percent;
+    Frame *Frame1;
+    QCheckBox *AllCheck;
+    Label *AllLabel;
+    QCheckBox *LettersCk;
+    Label *LettersLabel;
+    QCheckBox *NumPennantsCk;
+    Label *PennantsLabel;
+    QCheckBox *SubsCk;
+    Label *SubsLabel;
+    QCheckBox *NATOFlags;
+    Label *NATOLabel;
+    QCheckBox *NumberFlags;
+    Label *NumeralLabel;
+    QPushButton *CheatButton;
+    QPushButton *ScoreButton;
+    QPushButton *AboutButton;
+
+protected:
+    void afterModePick() override;
+    void queryUnload() override;
+
+private:
+    void AnswerBox_Change();
+    void NonAlphaNum_KeyPress();
+    void Go_Click();
+    void categoryBox_Click(QCheckBox *box);
+    void AllCheck_Click();
+    void AllLabel_Click();
+    void CheatButton_Click();
+    void ScoreButton_Click();
+    void AboutButton_Click();
+
+    void focusNatoListIfOnlyNato();
+};
+
+} // namespace vexo

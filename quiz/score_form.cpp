@@ -1,0 +1,215 @@
+#include "quiz/score_form.h"
+
+#include "app/controls.h"
+#include "app/shared_state.h"
+#include "app/twips.h"
+#include "catalogue/flag_pictures.h"
+#include "catalogue/flags.h"
+#include "quiz/question_engine.h"
+
+#include <QHash>
+#include <QRadioButton>
+
+#include <cmath>
+
+namespace vexo {
+
+namespace {
+
+const QColor RightGreen(0, 192, 0);
+const QColor WrongRed(255, 0, 0);
+
+// Wider bars than this are far past the window's edge; the cap keeps the
+// geometry within what a widget can hold.
+constexpr qint64 MaxBarTwips = 1'000'000;
+
+const QString &pageCodes(int page)
+{
+    static const QString letters = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ!@#$");
+    static const QString numbers = QStringLiteral("0123456789") + NatoSpecialCodes();
+    return page == 0 ? letters : numbers;
+}
+
+const QIcon &gradeIcon(int id)
+{
+    static QHash<int, QIcon> icons;
+    auto it = icons.find(id);
+    if (it == icons.end())
+        it = icons.insert(id, SvgIcon(QStringLiteral(":/icons/%1").arg(id)));
+    return *it;
+}
+
+} // namespace
+
+ScoreScale ScoreScaleFor(qint64 maxTotal)
+{
+    ScoreScale scale;
+    // The largest total always fits in fewer than ten divisions.
+    while (maxTotal >= 10 * scale.factor)
+        scale.factor *= 2;
+    scale.blockwidth = qint64(roundHalfEven(300.0 / double(scale.factor)));
+    return scale;
+}
+
+int GradeIconId(double percent, qint32 asked)
+{
+    const double p = std::floor(percent + 0.5);
+    if (p < 0 || p > 100)
+        return 0;
+    if (p == 0)
+        return asked == 0 ? 101 : 108;
+    if (p < 60)
+        return 108;
+    if (p < 70)
+        return 107;
+    if (p < 80)
+        return 106;
+    if (p < 90)
+        return 105;
+    return 104;
+}
+
+ScoreForm::ScoreForm() : Form(QStringLiteral("ScoreForm"), QStringLiteral("Score"), 3435, 7440)
+{
+    // Grid lines first so that bars and pictures paint over them.
+    for (int i = 1; i <= 10; ++i) {
+        Line1[i] = new LineControl(this);
+        Line1[i]->setObjectName(QStringLiteral("Line1_%1").arg(i));
+        Line1[i]->hide();
+    }
+    for (int i = 0; i < RowCount; ++i) {
+        FlagImg[i] = new ImageBox(this);
+        FlagImg[i]->setObjectName(QStringLiteral("FlagImg_%1").arg(i));
+        Bar[i] = new ShapeBox(this);
+        Bar[i]->setObjectName(QStringLiteral("Bar_%1").arg(i));
+        Bar[i]->setColors(RightGreen, RightGreen);
+        WrongBar[i] = new ShapeBox(this);
+        WrongBar[i]->setObjectName(QStringLiteral("WrongBar_%1").arg(i));
+        WrongBar[i]->setColors(WrongRed, WrongRed);
+        FlagImg[i]->hide();
+        Bar[i]->hide();
+        WrongBar[i]->hide();
+    }
+    for (int k = 0; k < 3; ++k) {
+        Legend[k] = new Label(this);
+        Legend[k]->setObjectName(QStringLiteral("Legend_%1").arg(k));
+        Legend[k]->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        Legend[k]->setWordWrap(false);
+        Legend[k]->setGeometry(twipsRect(0, 6600, 375, 200));
+    }
+    const char *options[] = {"Letters && Subs", "Numbers && NATO"};
+    for (int i = 0; i < 2; ++i) {
+        Option1[i] = new QRadioButton(QLatin1String(options[i]), this);
+        Option1[i]->setObjectName(QStringLiteral("Option1_%1").arg(i));
+        Option1[i]->setGeometry(twipsRect(0, 6840 + 240 * i, 1695, 255));
+        Option1[i]->setAccessibleName(i == 0 ? QStringLiteral("Letters & Subs")
+                                             : QStringLiteral("Numbers & NATO"));
+    }
+    Option1[0]->setChecked(true);
+    for (int i = 0; i < 2; ++i) {
+        connect(Option1[i], &QRadioButton::toggled, this, [this, i](bool on) {
+            if (on)
+                Option1_Click(i);
+        });
+    }
+    RightLabel = new Label(this);
+    RightLabel->setObjectName(QStringLiteral("RightLabel"));
+    RightLabel->setCaption(QStringLiteral("Right Answer"));
+    RightLabel->setGeometry(twipsRect(1800, 6840, 975, 255));
+    WrongLabel = new Label(this);
+    WrongLabel->setObjectName(QStringLiteral("WrongLabel"));
+    WrongLabel->setCaption(QStringLiteral("Wrong Answer"));
+    WrongLabel->setGeometry(twipsRect(1800, 7125, 1095, 255));
+    for (int i = 0; i < 2; ++i) {
+        Shape1[i] = new ShapeBox(this);
+        Shape1[i]->setObjectName(QStringLiteral("Shape1_%1").arg(i));
+        Shape1[i]->setGeometry(twipsRect(3000, i == 0 ? 6915 : 7200, 195, 105));
+        Shape1[i]->setColors(i == 0 ? RightGreen : WrongRed, i == 0 ? RightGreen : WrongRed);
+    }
+}
+
+void ScoreForm::selectPage(int page)
+{
+    if (page >= 0 && page < 2)
+        Option1[page]->setChecked(true);
+}
+
+void ScoreForm::Option1_Click(int)
+{
+    Form_Load();
+}
+
+void ScoreForm::Form_Load()
+{
+    const SharedState &s = shared();
+    setWindowTitle(QStringLiteral("Score %1%: %2 of %3")
+                       .arg(PercentText(s.QuizPercent))
+                       .arg(s.QuizRightCount)
+                       .arg(s.QuizAskedCount));
+    const int icon = GradeIconId(s.QuizPercent, s.QuizAskedCount);
+    if (icon != 0 && icon != m_iconId) {
+        m_iconId = icon;
+        setWindowIcon(gradeIcon(icon));
+    }
+
+    for (int i = 0; i < RowCount; ++i) {
+        FlagImg[i]->hide();
+        WrongBar[i]->hide();
+        Bar[i]->hide();
+    }
+
+    qint64 maxTotal = 0;
+    for (int c = 1; c <= 125; ++c)
+        maxTotal = qMax(maxTotal, qint64(s.RightTally[c]) + s.WrongTally[c]);
+    const ScoreScale scale = ScoreScaleFor(maxTotal);
+    factor = scale.factor;
+    barWidth = 300;
+    blockwidth = scale.blockwidth;
+
+    int row = 0;
+    for (QChar code : pageCodes(Option1[0]->isChecked() ? 0 : 1))
+        drawBars(QString(code), row);
+
+    for (int k = 0; k < 3; ++k) {
+        const double width = pixelsToTwips(Legend[k]->width());
+        Legend[k]->move(twipsPoint(300 + (k + 1) * 5 * barWidth - width / 2, 6600));
+        Legend[k]->setCaption(QString::number((k + 1) * (5 * factor)));
+    }
+    for (int i = 1; i <= 10; ++i) {
+        const double x = 300 + i * barWidth;
+        Line1[i]->setLineTwips(x, 0, x, 6600);
+        Line1[i]->setColor(i % 5 == 0 ? QColor(Qt::black) : QColor(128, 128, 128));
+        Line1[i]->show();
+    }
+}
+
+void ScoreForm::drawBars(const QString &letter, int &Index)
+{
+    if (Index < 0 || Index >= RowCount)
+        return;
+    const SharedState &s = shared();
+    const QString lower = lowerPerChar(letter);
+    const int c = letter.isEmpty() ? 0 : letter.at(0).unicode();
+    const qint64 right = c < 126 ? s.RightTally[c] : 0;
+    const qint64 wrong = c < 126 ? s.WrongTally[c] : 0;
+
+    ImageBox *image = FlagImg[Index];
+    const double top = Index * 220.0;
+    image->setGeometry(twipsRect(50, top, 200, 200));
+    image->setStretchedPicture(FlagPictureId(lower));
+    image->setToolTip(FlagName(lower));
+    image->setAccessibleName(FlagName(lower));
+    image->show();
+
+    const qint64 rightWidth = qMin(right * blockwidth, MaxBarTwips);
+    Bar[Index]->setGeometry(twipsRect(300, top + 50, double(rightWidth), 100));
+    Bar[Index]->setVisible(rightWidth >= blockwidth);
+
+    const qint64 wrongWidth = qMin(wrong * blockwidth, MaxBarTwips);
+    WrongBar[Index]->setGeometry(twipsRect(300 + double(rightWidth), top + 50, double(wrongWidth), 100));
+    WrongBar[Index]->setVisible(wrongWidth >= blockwidth);
+
+    ++Index;
+}
+
+} // namespace vexo
