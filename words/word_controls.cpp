@@ -1,0 +1,84 @@
+#include "words/word_controls.h"
+
+#include "app/controls.h"
+#include "app/twips.h"
+
+#include <QPushButton>
+
+namespace vexo {
+
+Hoist buildHoist(QWidget *form, double firstTopTwips)
+{
+    Hoist hoist{};
+    for (int i = 0; i < HoistSize; ++i) {
+        auto *box = new ImageBox(form);
+        box->setObjectName(QStringLiteral("Image1_%1").arg(i));
+        box->setGeometry(twipsRect(120, firstTopTwips + 600 * i, 1575, 735));
+        box->setAccessibleName(QStringLiteral("Flag %1").arg(i + 1));
+        hoist[i] = box;
+    }
+    return hoist;
+}
+
+LineControl *buildHalyard(QWidget *form)
+{
+    auto *line = new LineControl(form);
+    line->setObjectName(QStringLiteral("Line1"));
+    line->setLineTwips(120, 0, 120, 7440);
+    // Drawn behind the flags, as a halyard is.
+    line->lower();
+    return line;
+}
+
+void hideHoist(const Hoist &hoist)
+{
+    for (ImageBox *box : hoist)
+        box->hide();
+}
+
+void showInHoist(const Hoist &hoist, int index, int pictureId)
+{
+    if (index < 0 || index >= HoistSize)
+        return;
+    hoist[index]->setPicture(pictureId);
+    hoist[index]->show();
+}
+
+QList<int> hoistPictureIds(const Hoist &hoist)
+{
+    QList<int> ids;
+    for (ImageBox *box : hoist)
+        ids << (box->isVisibleTo(box->parentWidget()) ? box->pictureId() : 0);
+    return ids;
+}
+
+void chainTabOrder(const QList<QWidget *> &widgets)
+{
+    for (qsizetype i = 1; i < widgets.size(); ++i)
+        QWidget::setTabOrder(widgets.at(i - 1), widgets.at(i));
+}
+
+QString withoutAccessKey(QString caption)
+{
+    return caption.remove(QLatin1Char('&')).trimmed();
+}
+
+Label *makeLabel(QWidget *parent, const char *name, const QString &caption, QRect rect)
+{
+    auto *label = new Label(parent);
+    label->setObjectName(QLatin1String(name));
+    label->setCaption(caption);
+    label->setGeometry(rect);
+    return label;
+}
+
+QPushButton *makeButton(QWidget *parent, const char *name, const QString &caption, QRect rect)
+{
+    auto *button = new QPushButton(caption, parent);
+    button->setObjectName(QLatin1String(name));
+    button->setGeometry(rect);
+    button->setAccessibleName(withoutAccessKey(caption));
+    return button;
+}
+
+} // namespace vexo
