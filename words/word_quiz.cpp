@@ -1,0 +1,56 @@
+#include "words/word_quiz.h"
+
+#include "app/shared_state.h"
+#include "catalogue/substitutes.h"
+#include "quiz/question_engine.h"
+#include "words/word_list.h"
+
+namespace vexo {
+
+QString lowerFlagCodes(const QString &text)
+{
+    QString result = text;
+    for (QChar &ch : result) {
+        if (ch.unicode() <= 255)
+            ch = ch.toLower();
+    }
+    return result;
+}
+
+QString NextQuizWord(const QString &previous)
+{
+    // "epee" never passes the word test, so at least one word is drawn.
+    QString word = QStringLiteral("epee");
+    while (word.size() > MaxQuizWordLength || word == previous || WordRejectCode(word) != 0)
+        word = WordById(RandomWordId());
+    return word;
+}
+
+bool CheckWordAnswer(const QString &answer)
+{
+    SharedState &s = shared();
+    s.WordAnswer = answer;
+    ++s.WordAskedCount;
+    const bool right = lowerFlagCodes(s.CurrentWord) == lowerFlagCodes(s.WordAnswer);
+    const QString score = QStringLiteral("Score is %1/%2");
+    if (right) {
+        ++s.WordRightCount;
+        s.WordStatusText = QStringLiteral("Correct!\r") + score.arg(s.WordRightCount).arg(s.WordAskedCount);
+    } else {
+        s.WordStatusText = QStringLiteral("Your answer\r\"") + s.WordAnswer + QStringLiteral("\"\rwas WRONG.\r") +
+                           score.arg(s.WordRightCount).arg(s.WordAskedCount);
+    }
+    s.WordPercent = CutPercent(s.WordRightCount, s.WordAskedCount);
+
+    s.PreviousWord = s.CurrentWord;
+    s.CurrentWord = NextQuizWord(s.PreviousWord);
+    s.CurrentWordCoded = AddSubstitutes(lowerFlagCodes(s.CurrentWord));
+    return right;
+}
+
+QString WordPercentText()
+{
+    return PercentText(shared().WordPercent) + QLatin1Char('%');
+}
+
+} // namespace vexo
