@@ -1,7 +1,187 @@
 #include "words/draw_flags_form.h"
 
+#include "app/controls.h"
+#include "app/shared_state.h"
+#include "app/twips.h"
+#include "catalogue/flag_pictures.h"
+#include "catalogue/flags.h"
+#include "catalogue/substitutes.h"
+#include "reference/about_form.h"
+#include "words/typing_limit_edit.h"
+#include "words/word_quiz.h"
+
+#include <QCheckBox>
+#include <QKeyEvent>
+#include <QPushButton>
+
+#include <algorithm>
+
 namespace vexo {
 
-DrawFlagsForm::DrawFlagsForm() : ModeWindow(QStringLiteral("DrawFlagsForm"), 2, 4035, 7470, 1695) {}
+QString SpecialCharNote()
+{
+    return QStringLiteral("*Note: the NATO flags do not actually represent the punctuation and "
+                          "special characters shown in the text box.");
+}
+
+DrawFlagsForm::DrawFlagsForm() : ModeWindow(QStringLiteral("DrawFlagsForm"), 2, 4035, 7470, 1695)
+{
+    setWindowIcon(SvgIcon(QStringLiteral(":/icons/vexo")));
+    modeCombo()->setToolTip(QStringLiteral("Select program mode"));
+
+    Line1 = buildHalyard(this);
+    Image1 = buildHoist(this, 0);
+
+    WordsShowInstruct = makeLabel(this, "WordsShowInstruct",
+                                  QStringLiteral("Type a word to see it spelled out in flags."),
+                                  twipsRect(2160, 840, 1695, 495));
+
+    Text1 = new TypingLimitEdit(TypingLimit, this);
+    Text1->setObjectName(QStringLiteral("Text1"));
+    Text1->setGeometry(twipsRect(2400, 1320, 1095, 375));
+    Text1->setAccessibleName(WordsShowInstruct->caption());
+
+    AsteriskLabel = makeLabel(this, "AsteriskLabel", QStringLiteral("*"), twipsRect(3600, 1320, 375, 375));
+    AsteriskLabel->hide();
+
+    auto box = [this](const char *name, double top) {
+        auto *b = new QCheckBox(this);
+        b->setObjectName(QLatin1String(name));
+        b->setGeometry(twipsRect(2160, top, 255, 255));
+        return b;
+    };
+    auto boxLabel = [this](const char *name, const QString &caption, double top, double width,
+                           QCheckBox *buddy) {
+        Label *l = makeLabel(this, name, caption, twipsRect(2400, top, width, 255));
+        l->setWordWrap(false);
+        l->setBuddy(buddy);
+        buddy->setAccessibleName(withoutAccessKey(caption));
+        return l;
+    };
+    NoSubsCk = box("NoSubsCk", 1920);
+    NoSubsLabel = boxLabel("NoSubsLabel", QStringLiteral("Don't use &substitutes"), 1920, 1575, NoSubsCk);
+    UseNATOFlagsCK = box("UseNATOFlagsCK", 2160);
+    UseNATOLabel = boxLabel("UseNATOLabel", QStringLiteral("Use &NATO flags"), 2160, 1335, UseNATOFlagsCK);
+
+    SpecialFlags = new PickList(this);
+    SpecialFlags->setObjectName(QStringLiteral("SpecialFlags"));
+    SpecialFlags->setGeometry(twipsRect(2160, 2880, 1575, 315));
+    SpecialFlags->setAccessibleName(QStringLiteral("Insert NATO flag"));
+    SpecialFlags->installEventFilter(this);
+    SpecialFlags->hide();
+
+    SpecialCharLabel = makeLabel(this, "SpecialCharLabel", QString(), twipsRect(2160, 3360, 1695, 1455));
+    SpecialCharLabel->hide();
+
+    AboutButton = makeButton(this, "AboutButton", QStringLiteral("&About"), twipsRect(2520, 6720, 855, 495));
+
+    // Tab order; labels take no focus.
+    chainTabOrder({AboutButton, modeCombo(), NoSubsCk, SpecialFlags, Text1, UseNATOFlagsCK});
+    // The window is for typing: it opens ready for it.
+    Text1->setFocus();
+
+    connect(Text1, &QLineEdit::textChanged, this, &DrawFlagsForm::Text1_Change);
+    connect(NoSubsCk, &QCheckBox::toggled, this, &DrawFlagsForm::NoSubsCk_Click);
+    connect(NoSubsLabel, &Label::clicked, this, &DrawFlagsForm::NoSubsLabel_Click);
+    connect(UseNATOFlagsCK, &QCheckBox::toggled, this, &DrawFlagsForm::UseNATOFlagsCK_Click);
+    connect(UseNATOLabel, &Label::clicked, this, &DrawFlagsForm::UseNATOLabel_Click);
+    connect(SpecialFlags, &PickList::clicked, this, &DrawFlagsForm::SpecialFlags_Click);
+    connect(AboutButton, &QPushButton::clicked, this, &DrawFlagsForm::AboutButton_Click);
+}
+
+void DrawFlagsForm::Form_Load()
+{
+    SpecialCharLabel->setCaption(SpecialCharNote());
+    QStringList entries{QStringLiteral("Insert NATO:")};
+    for (QChar code : NatoSpecialCodes())
+        entries << FlagName(QString(code));
+    SpecialFlags->setEntries(entries);
+    SpecialFlags->setCurrentIndex(0);
+}
+
+void DrawFlagsForm::DrawWord()
+{
+    SharedState &s = shared();
+    hideHoist(Image1);
+    const int count = int(std::min<qsizetype>(s.ShowWordsText.size(), HoistSize));
+    if (!NoSubsCk->isChecked())
+        s.ShowWordsText = AddSubstitutes(lowerFlagCodes(s.ShowWordsText));
+
+    int natoCount = 0;
+    const int categoryLimit = UseNATOFlagsCK->isChecked() ? CategoryNatoSpecial + 1 : CategoryNatoSpecial;
+    for (int n = 0; n < count; ++n) {
+        const QChar ch = s.ShowWordsText.at(n);
+        const int category = FlagCategory(ch);
+        if (category < CategoryNumeral || category >= categoryLimit)
+            continue;
+        if (category == CategoryNatoSpecial)
+            ++natoCount;
+        showInHoist(Image1, n, FlagPictureId(ch));
+        Image1[n]->setAccessibleName(FlagName(QString(ch)));
+    }
+    AsteriskLabel->setVisible(natoCount != 0);
+    SpecialCharLabel->setVisible(natoCount != 0);
+}
+
+void DrawFlagsForm::Text1_Change()
+{
+    shared().ShowWordsText = Text1->text();
+    DrawWord();
+}
+
+void DrawFlagsForm::NoSubsCk_Click()
+{
+    Text1_Change();
+    Text1->setFocus();
+}
+
+void DrawFlagsForm::NoSubsLabel_Click()
+{
+    NoSubsCk->setChecked(!NoSubsCk->isChecked());
+}
+
+void DrawFlagsForm::UseNATOFlagsCK_Click()
+{
+    SpecialFlags->setVisible(UseNATOFlagsCK->isChecked());
+    Text1_Change();
+}
+
+void DrawFlagsForm::UseNATOLabel_Click()
+{
+    UseNATOFlagsCK->setChecked(!UseNATOFlagsCK->isChecked());
+}
+
+void DrawFlagsForm::SpecialFlags_Click()
+{
+    const int entry = SpecialFlags->currentIndex();
+    // Inserting may take the text past what typing allows.
+    if (entry >= 1 && entry <= NatoSpecialCodes().size())
+        Text1->setProgramText(Text1->text() + NatoSpecialCode(entry));
+    SpecialFlags->setListIndex(0);
+}
+
+void DrawFlagsForm::AboutButton_Click()
+{
+    ShowAbout();
+}
+
+bool DrawFlagsForm::eventFilter(QObject *watched, QEvent *event)
+{
+    // On the closed list every step of the arrow keys would be an insert;
+    // they open the list instead, where Enter inserts the entry reached.
+    if (watched == SpecialFlags && event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        const bool moves = key->key() == Qt::Key_Up || key->key() == Qt::Key_Down ||
+                           key->key() == Qt::Key_PageUp || key->key() == Qt::Key_PageDown ||
+                           key->key() == Qt::Key_Home || key->key() == Qt::Key_End;
+        const bool types = !key->text().isEmpty() && key->text().at(0).isPrint() &&
+                           key->text() != QLatin1String(" ");
+        if ((moves || types) && !(key->modifiers() & Qt::AltModifier)) {
+            SpecialFlags->showPopup();
+            return true;
+        }
+    }
+    return ModeWindow::eventFilter(watched, event);
+}
 
 } // namespace vexo
