@@ -1,9 +1,109 @@
 #include "words/word_quiz_form.h"
 
+#include "app/appearance.h"
+#include "app/controls.h"
+#include "app/shared_state.h"
+#include "app/twips.h"
+#include "app/windows.h"
+#include "catalogue/flag_pictures.h"
+#include "catalogue/flags.h"
+#include "reference/about_form.h"
+#include "reference/cheat_form.h"
+#include "words/typing_limit_edit.h"
+#include "words/word_quiz.h"
+
+#include <QPushButton>
+
 namespace vexo {
 
-WordQuizForm::WordQuizForm() : ModeWindow(QStringLiteral("WordQuizForm"), 1, 4035, 7470, 1695) {}
+WordQuizForm::WordQuizForm() : ModeWindow(QStringLiteral("WordQuizForm"), 1, 4035, 7470, 1695)
+{
+    setWindowIcon(SvgIcon(QStringLiteral(":/icons/vexo")));
+    modeCombo()->setToolTip(QStringLiteral("Select program mode"));
 
-void WordQuizForm::prepareFirstWord() {}
+    Line1 = buildHalyard(this);
+    Image1 = buildHoist(this, 120);
+
+    WordQuizPrompt = makeLabel(this, "WordQuizPrompt", QStringLiteral("What do these flags spell?"),
+                               twipsRect(2160, 840, 1695, 495));
+
+    Answer = new TypingLimitEdit(TypingLimit, this);
+    Answer->setObjectName(QStringLiteral("Answer"));
+    Answer->setGeometry(twipsRect(2400, 1320, 1095, 375));
+    Answer->setToolTip(QStringLiteral("Hit \"Enter\" when done."));
+    Answer->setAccessibleName(WordQuizPrompt->caption());
+    Answer->setAccessibleDescription(Answer->toolTip());
+
+    PrevAnswer = new Frame(this);
+    PrevAnswer->setObjectName(QStringLiteral("PrevAnswer"));
+    PrevAnswer->setTitle(QStringLiteral("Previous Answer"));
+    PrevAnswer->setGeometry(twipsRect(1320, 2160, 2655, 2535));
+    PrevWord = makeLabel(PrevAnswer, "PrevWord", QString(), twipsRect(120, 240, 2415, 375));
+    PrevWord->setFont(layoutFont(QStringLiteral("Tahoma"), 9.75, true));
+    PrevWord->setAccessibleName(QStringLiteral("Previous word"));
+    Status = makeLabel(PrevAnswer, "Status", QString(), twipsRect(120, 720, 2415, 975));
+    Status->setAccessibleName(QStringLiteral("Verdict and score"));
+    Percent = makeLabel(PrevAnswer, "Percent", QString(), twipsRect(600, 1920, 1575, 495));
+    Percent->setFont(layoutFont(QStringLiteral("Tahoma"), 12, true));
+    Percent->setAccessibleName(QStringLiteral("Per cent right"));
+
+    CheatButton = makeButton(this, "CheatButton", QStringLiteral("Flags &Help"), twipsRect(1920, 5280, 855, 495));
+    AboutButton = makeButton(this, "AboutButton", QStringLiteral("&About"), twipsRect(3000, 5280, 855, 495));
+
+    // Tab order; labels take no focus.
+    chainTabOrder({Answer, CheatButton, AboutButton, modeCombo()});
+    Answer->setFocus();
+
+    connect(Answer, &TypingLimitEdit::enterPressed, this, &WordQuizForm::Answer_KeyPress);
+    connect(CheatButton, &QPushButton::clicked, this, &WordQuizForm::CheatButton_Click);
+    connect(AboutButton, &QPushButton::clicked, this, &WordQuizForm::AboutButton_Click);
+}
+
+void WordQuizForm::prepareFirstWord()
+{
+    showCurrentWord();
+    PrevWord->setCaption(QString());
+    Status->setCaption(QString());
+    Percent->setCaption(QString());
+}
+
+void WordQuizForm::showCurrentWord()
+{
+    const SharedState &s = shared();
+    hideHoist(Image1);
+    const QString &coded = s.CurrentWordCoded;
+    for (int i = 0; i < coded.size() && i < HoistSize; ++i)
+        showInHoist(Image1, i, FlagPictureId(coded.at(i)));
+}
+
+void WordQuizForm::CheckWordAnswer()
+{
+    vexo::CheckWordAnswer(Answer->text());
+    const SharedState &s = shared();
+    showCurrentWord();
+    PrevWord->setCaption(s.PreviousWord);
+    Status->setCaption(s.WordStatusText);
+    Percent->setCaption(WordPercentText());
+    // The user typed here, so the window is already in front.
+    Answer->clear();
+}
+
+void WordQuizForm::Answer_KeyPress()
+{
+    CheckWordAnswer();
+}
+
+void WordQuizForm::CheatButton_Click()
+{
+    CheatForm &listing = getWindow<CheatForm>();
+    listing.show();
+    listing.raise();
+    listing.activateWindow();
+}
+
+void WordQuizForm::AboutButton_Click()
+{
+    ShowAbout();
+}
 
 } // namespace vexo
