@@ -4,6 +4,7 @@
 #include "app/twips.h"
 
 #include <QCloseEvent>
+#include <QGuiApplication>
 
 namespace vexo {
 
@@ -21,6 +22,15 @@ Form::Form(const QString &objectName, const QString &caption, double clientWidth
 void Form::setClientSizeTwips(double width, double height)
 {
     setFixedSize(twipsToPixels(width), twipsToPixels(height));
+}
+
+void Form::bringToFront()
+{
+    show();
+    // Platforms without a window manager (offscreen) cannot stack windows.
+    if (QGuiApplication::platformName() != QLatin1String("offscreen"))
+        raise();
+    activateWindow();
 }
 
 void Form::unload()

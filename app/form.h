@@ -23,6 +23,9 @@ public:
     double topTwips() const;
     void moveTwips(double left, double top);
 
+    // Shows the window, not modal, in front of the others.
+    void bringToFront();
+
     // Sets the fixed client size.
     void setClientSizeTwips(double width, double height);
 

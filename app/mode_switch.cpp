@@ -56,9 +56,7 @@ void SwitchMode(int mode)
         if (w != target)
             w->hide();
     }
-    target->show();
-    target->raise();
-    target->activateWindow();
+    target->bringToFront();
 }
 
 void UnloadQuizForm()

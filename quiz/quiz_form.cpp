@@ -312,10 +312,7 @@ void QuizForm::AllLabel_Click()
 
 void QuizForm::CheatButton_Click()
 {
-    CheatForm &listing = getWindow<CheatForm>();
-    listing.show();
-    listing.raise();
-    listing.activateWindow();
+    getWindow<CheatForm>().bringToFront();
 }
 
 void QuizForm::ScoreButton_Click()
@@ -323,9 +320,8 @@ void QuizForm::ScoreButton_Click()
     ScoreForm &score = getWindow<ScoreForm>();
     if (!LettersCk->isChecked() && !SubsCk->isChecked())
         score.selectPage(1);
-    score.showNormal();
-    score.raise();
-    score.activateWindow();
+    score.setWindowState(score.windowState() & ~Qt::WindowMinimized);
+    score.bringToFront();
 }
 
 void QuizForm::AboutButton_Click()

@@ -114,7 +114,10 @@ int columnsFor(int frame)
 double frameHeightFor(int frame)
 {
     const int count = int(categories()[frame].codes.size());
-    const int rows = int(roundHalfEven(double(count) / columnsFor(frame) + 0.5));
+    // The four substitutes make one row.
+    const int rows = frame == CheatForm::Substitutes
+                         ? 1
+                         : int(roundHalfEven(double(count) / columnsFor(frame) + 0.5));
     if (frame == CheatForm::NumPennants)
         return rows * (LabelHeight + 2 * Gap + PennantHeight);
     return rows * (LabelHeight + Gap + SquarePicture) + Gap;

@@ -1,0 +1,208 @@
+#include "app/controls.h"
+#include "app/mode_switch.h"
+#include "app/mode_window.h"
+#include "app/shared_state.h"
+#include "app/startup.h"
+#include "app/windows.h"
+#include "meanings/meaning_form.h"
+#include "meanings/race_meaning_form.h"
+#include "quiz/quiz_form.h"
+#include "quiz/score_form.h"
+#include "reference/about_form.h"
+#include "reference/cheat_form.h"
+#include "reference/cheat_mean_form.h"
+#include "test_support.h"
+#include "words/draw_flags_form.h"
+#include "words/word_quiz_form.h"
+
+#include <QApplication>
+#include <QAbstractItemView>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QTest>
+
+using namespace vexo;
+
+class ModeSwitchTest : public QObject
+{
+    Q_OBJECT
+
+    static void flushDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+
+    static QList<ModeWindow *> visibleModeWindows()
+    {
+        QList<ModeWindow *> shown;
+        for (QWidget *w : QApplication::topLevelWidgets()) {
+            if (auto *m = qobject_cast<ModeWindow *>(w); m && m->isVisible() && !m->isClosing())
+                shown << m;
+        }
+        return shown;
+    }
+
+    // Picks an entry as a user does: through the popup list, with the keyboard.
+    static void pick(ModeWindow *w, int entry)
+    {
+        PickList *combo = w->modeCombo();
+        combo->setFocus();
+        combo->showPopup();
+        QAbstractItemView *view = combo->view();
+        view->setCurrentIndex(view->model()->index(entry, 0));
+        QTest::keyClick(view, Qt::Key_Return);
+    }
+
+    static QStringList entries(PickList *combo)
+    {
+        QStringList items;
+        for (int i = 0; i < combo->count(); ++i)
+            items << combo->itemText(i);
+        return items;
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        QApplication::setQuitOnLastWindowClosed(false);
+        test::freshRun(11);
+        Main();
+    }
+    void cleanup()
+    {
+        if (QuizForm *q = existingWindow<QuizForm>())
+            q->unload();
+        if (frmAbout *a = existingWindow<frmAbout>())
+            a->unload();
+        flushDeletes();
+    }
+
+    void startUpCreatesEveryModeWindow()
+    {
+        QCOMPARE(visibleModeWindows(), QList<ModeWindow *>{&getWindow<QuizForm>()});
+        for (int mode = 0; mode < ModeCount; ++mode)
+            QVERIFY(modeWindow(mode));
+        QVERIFY(existingWindow<CheatForm>()); // built once by the first selection
+        QCOMPARE(getWindow<QuizForm>().modeCombo()->currentIndex(), 0);
+        QVERIFY(modeWindow(7) == nullptr);
+        SwitchMode(7); // no window for it: nothing changes
+        QCOMPARE(visibleModeWindows(), QList<ModeWindow *>{&getWindow<QuizForm>()});
+    }
+
+    void switchingCarriesPositionAndSelection_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addRow("word quiz") << 1;
+        QTest::addRow("show flags") << 2;
+        QTest::addRow("flag meanings") << 3;
+        QTest::addRow("race meanings") << 4;
+    }
+    void switchingCarriesPositionAndSelection()
+    {
+        QFETCH(int, mode);
+        QuizForm &quiz = getWindow<QuizForm>();
+        quiz.move(300, 120); // the user drags the window
+        pick(&quiz, mode);
+        QCOMPARE(shared().CurrentMode, mode);
+        ModeWindow *target = modeWindow(mode);
+        QCOMPARE(visibleModeWindows(), QList<ModeWindow *>{target});
+        QCOMPARE(target->pos(), QPoint(300, 120));
+        QCOMPARE(shared().WindowLeft, 4500.0);
+        QCOMPARE(shared().WindowTop, 1800.0);
+        QCOMPARE(entries(target->modeCombo()),
+                 QStringList({"Flag Quiz", "Word Quiz", "Show Flags", "Flag Meanings", "Race Meanings"}));
+        QCOMPARE(target->modeCombo()->currentIndex(), mode);
+
+        target->move(40, 60);
+        pick(target, 0);
+        QCOMPARE(visibleModeWindows(), QList<ModeWindow *>{&quiz});
+        QCOMPARE(quiz.pos(), QPoint(40, 60));
+        QCOMPARE(quiz.modeCombo()->currentIndex(), 0);
+    }
+
+    void pickingShownEntryOnlyStoresPosition()
+    {
+        QuizForm &quiz = getWindow<QuizForm>();
+        CheatForm &listing = getWindow<CheatForm>();
+        quiz.move(90, 45);
+        listing.move(0, 0);
+        pick(&quiz, 0);
+        QCOMPARE(shared().WindowLeft, 1350.0);
+        QCOMPARE(shared().WindowTop, 675.0);
+        QCOMPARE(visibleModeWindows(), QList<ModeWindow *>{&quiz});
+        // The listing was rebuilt, so it follows the quiz window.
+        QCOMPARE(listing.pos(), QPoint(90 + quiz.frameGeometry().width(), 45));
+    }
+
+    void hiddenWindowsKeepState()
+    {
+        QuizForm &quiz = getWindow<QuizForm>();
+        shared().CurrentQuizFlag = "K";
+        QTest::keyClicks(quiz.AnswerBox, "k");
+        const QString shown = shared().CurrentQuizFlag;
+        pick(&quiz, 2);
+        pick(modeWindow(2), 1);
+        pick(modeWindow(1), 0);
+        QCOMPARE(shared().CurrentQuizFlag, shown);
+        QCOMPARE(quiz.Status->caption(), QStringLiteral("Correct!\rScore is 1 / 1"));
+    }
+
+    void listingFollowsModes()
+    {
+        CheatForm &listing = getWindow<CheatForm>();
+        QuizForm &quiz = getWindow<QuizForm>();
+        quiz.NATOLabel->clicked();
+        QVERIFY(listing.framePlaced[CheatForm::NatoFlags]);
+        pick(&quiz, 1);
+        pick(modeWindow(1), 0);
+        // Back in the flag quiz, the quiz window's pick rebuilt the listing.
+        QVERIFY(listing.framePlaced[CheatForm::NatoFlags]);
+    }
+
+    void closingShowFlagsEndsTheProgram()
+    {
+        QuizForm &quiz = getWindow<QuizForm>();
+        pick(&quiz, 2);
+        getWindow<CheatForm>().show();
+        getWindow<ScoreForm>().show();
+        getWindow<CheatMeanForm>().show();
+        modeWindow(2)->close();
+        flushDeletes();
+        QVERIFY(!existingWindow<QuizForm>());
+        QVERIFY(!existingWindow<WordQuizForm>());
+        QVERIFY(!existingWindow<DrawFlagsForm>());
+        QVERIFY(!existingWindow<MeaningForm>());
+        QVERIFY(!existingWindow<raceMeaningForm>());
+        QVERIFY(!existingWindow<ScoreForm>());
+        QVERIFY(!existingWindow<CheatForm>());
+        QVERIFY(!existingWindow<CheatMeanForm>());
+        QVERIFY(QApplication::topLevelWidgets().isEmpty());
+    }
+
+    // The program runs while a window is open; About is left open by the close chain.
+    void aboutKeepsTheProgramAlive()
+    {
+        ShowAbout();
+        getWindow<QuizForm>().close();
+        flushDeletes();
+        QCOMPARE(QApplication::topLevelWidgets(), QWidgetList{existingWindow<frmAbout>()});
+        QVERIFY(existingWindow<frmAbout>()->isVisible());
+        existingWindow<frmAbout>()->close();
+        flushDeletes();
+        QVERIFY(QApplication::topLevelWidgets().isEmpty());
+    }
+
+    void closingEachModeWindowEndsTheProgram_data()
+    {
+        QTest::addColumn<int>("mode");
+        for (int mode = 0; mode < ModeCount; ++mode)
+            QTest::addRow("mode %d", mode) << mode;
+    }
+    void closingEachModeWindowEndsTheProgram()
+    {
+        QFETCH(int, mode);
+        modeWindow(mode)->close();
+        flushDeletes();
+        QVERIFY(QApplication::topLevelWidgets().isEmpty());
+    }
+};
+
+QTEST_MAIN(ModeSwitchTest)
+#include "tst_mode_switch.moc"
