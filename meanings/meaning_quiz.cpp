@@ -1,0 +1,179 @@
+#include "meanings/meaning_quiz.h"
+
+#include "app/shared_state.h"
+#include "catalogue/flags.h"
+#include "catalogue/meanings.h"
+#include "quiz/question_engine.h"
+
+#include <algorithm>
+#include <array>
+#include <limits>
+#include <span>
+
+namespace vexo {
+
+namespace {
+
+// Letters in the alphabetical order of their meaning texts.
+const QString MeaningOrder = QStringLiteral("RIEFYJSBAHGZVWKPTDOQMNXCUL");
+
+struct RaceSignal
+{
+    const char16_t *code;
+    const char *meaning;
+};
+
+const std::array<RaceSignal, 13> RaceTable{{
+    {u"B", "Protest"},
+    {u"C", "Change of course while racing"},
+    {u"I", "Prep / Round the ends"},
+    {u"L", "Notice to competitors: come within hail/follow me"},
+    {u"M", "New mark/Round me"},
+    {u"N", "Abandoned"},
+    {u"P", "Preparatory"},
+    {u"S", "Shortened course"},
+    {u"X", "Individual recall"},
+    {u"Y", "Life jacket"},
+    {u"Z", "Prep / % penalty start rule"},
+    {u"!", "General recall"},
+    {u"}", "Postponement"},
+}};
+
+// Codes of the race answer list, positions 1 to 13.
+const QString RaceOrder = QStringLiteral("NCL!XYM}ZIPBS");
+
+// The state items of one meaning quiz, so both quizzes share one judge.
+struct QuizState
+{
+    QString &flag;
+    qint32 &choice;
+    QString &answer;
+    qint32 &right;
+    qint32 &asked;
+    double &percent;
+    QString &status;
+    std::span<QString> recent;
+};
+
+struct QuizRules
+{
+    QString (*answerCode)(int position);
+    QString (*meaning)(const QString &code);
+    int randomMode;
+};
+
+QString codeAt(const QString &order, int position)
+{
+    return position >= 1 && position <= order.size() ? order.mid(position - 1, 1) : QString();
+}
+
+QString scoreLine(qint32 right, qint32 asked)
+{
+    return QStringLiteral("Score is ") + QString::number(right) + QStringLiteral(" / ") +
+           QString::number(asked);
+}
+
+// A score that has reached the counter's top stops there rather than wrap.
+void countAnswer(qint32 &right, qint32 &asked, bool isRight)
+{
+    if (asked == std::numeric_limits<qint32>::max())
+        return;
+    ++asked;
+    if (isRight)
+        ++right;
+}
+
+MeaningVerdict judge(const QuizState &q, const QuizRules &rules)
+{
+    q.answer = rules.answerCode(q.choice);
+    const bool isRight = upperPerChar(q.flag) == q.answer;
+    countAnswer(q.right, q.asked, isRight);
+    q.percent = CutPercent(q.right, q.asked);
+    if (isRight)
+        q.status = QStringLiteral("Correct!\r") + scoreLine(q.right, q.asked);
+    else
+        q.status = QStringLiteral("WRONG.\rYour answer was: \r\r") + rules.meaning(q.answer) +
+                   QStringLiteral("\r\r") + scoreLine(q.right, q.asked);
+
+    for (int i = HistoryDepth; i >= 1; --i)
+        q.recent[i] = q.recent[i - 1];
+    q.recent[0] = upperPerChar(q.flag);
+
+    const auto blocked = q.recent.first(HistoryDepth + 1);
+    do {
+        q.flag = RandomFlag(rules.randomMode);
+    } while (std::find(blocked.begin(), blocked.end(), q.flag) != blocked.end());
+
+    MeaningVerdict verdict;
+    verdict.right = isRight;
+    verdict.currentPicture = FlagPictureId(q.flag);
+    verdict.previousCode = q.recent[0];
+    verdict.previousPicture = FlagPictureId(verdict.previousCode);
+    verdict.previousName = FlagName(verdict.previousCode);
+    verdict.previousMeaning = rules.meaning(verdict.previousCode);
+    verdict.status = q.status;
+    verdict.percent = PercentText(q.percent) + QLatin1Char('%');
+    return verdict;
+}
+
+} // namespace
+
+const QStringList &MeaningEntries()
+{
+    static const QStringList entries = [] {
+        QStringList list{QStringLiteral("- What does this flag mean? (choose, hit Enter)")};
+        for (QChar letter : MeaningOrder)
+            list << FlagMeaning(QString(letter));
+        return list;
+    }();
+    return entries;
+}
+
+QString MeaningAnswerCode(int position)
+{
+    return codeAt(MeaningOrder, position);
+}
+
+MeaningVerdict CheckMeaningAnswer()
+{
+    SharedState &s = shared();
+    return judge({s.MeaningFlag, s.MeaningChoice, s.MeaningAnswer, s.MeaningRightCount,
+                  s.MeaningAskedCount, s.MeaningPercent, s.MeaningStatusText, s.RecentMeaningFlags},
+                 {MeaningAnswerCode, FlagMeaning, FlagMeanings});
+}
+
+const QStringList &RaceEntries()
+{
+    static const QStringList entries = [] {
+        QStringList list{QStringLiteral("- What does this flag mean? (choose, press enter)")};
+        for (QChar code : RaceOrder)
+            list << (code == u'L' ? QStringLiteral("Come within hail/follow me") : RaceMeaning(QString(code)));
+        return list;
+    }();
+    return entries;
+}
+
+QString RaceMeaning(const QString &code)
+{
+    const QString upper = upperPerChar(code);
+    for (const RaceSignal &signal : RaceTable) {
+        if (upper == QStringView(signal.code))
+            return QString::fromLatin1(signal.meaning);
+    }
+    return QString();
+}
+
+QString RaceAnswerCode(int position)
+{
+    return codeAt(RaceOrder, position);
+}
+
+MeaningVerdict CheckRaceAnswer()
+{
+    SharedState &s = shared();
+    return judge({s.RaceFlag, s.RaceChoice, s.RaceAnswer, s.RaceRightCount, s.RaceAskedCount,
+                  s.RacePercent, s.RaceStatusText, s.RecentRaceFlags},
+                 {RaceAnswerCode, RaceMeaning, RaceMeanings});
+}
+
+} // namespace vexo
