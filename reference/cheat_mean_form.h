@@ -2,7 +2,11 @@
 
 #include "app/form.h"
 
+class QScrollArea;
+
 namespace vexo {
+
+class Label;
 
 // The meanings listing: the single-letter meaning of every letter flag.
 class CheatMeanForm : public Form
@@ -10,7 +14,17 @@ class CheatMeanForm : public Form
     Q_OBJECT
 public:
     CheatMeanForm();
-    void Form_Load() {}
+    // Lists "A" to "Z" with their meanings and grows the window to show them all.
+    void Form_Load();
+
+    QScrollArea *Scroller;
+    Label *Meanings;
+
+private:
+    void fitToText();
 };
+
+// The meanings listing text: one line per letter, each ending in a carriage return.
+QString MeaningsListing();
 
 } // namespace vexo
