@@ -1,9 +1,40 @@
 #include "meanings/meaning_form.h"
 
+#include "app/controls.h"
+#include "app/shared_state.h"
+#include "meanings/meaning_quiz.h"
+
+#include <QPushButton>
+
 namespace vexo {
 
-MeaningForm::MeaningForm() : ModeWindow(QStringLiteral("MeaningForm"), 3, 4515, 6825, 1815) {}
+MeaningForm::MeaningForm()
+    : MeaningQuizWindow(QStringLiteral("MeaningForm"), 3,
+                        {4515, 4455, 4440, {240, 480, 1695, 1935}, 2280, {2160, 1920, 2175, 975}, 810},
+                        {&SharedState::MeaningFlag, &SharedState::MeaningChoice, CheckMeaningAnswer})
+{
+    Go = makeButton("Go", QStringLiteral("Enter"), {3600, 2760, 855, 255});
+    Go->setAccessibleName(QStringLiteral("Enter answer"));
+    setTabOrder(Answer, Go);
+    connect(Go, &QPushButton::clicked, this, &MeaningForm::Go_Click);
+}
 
-void MeaningForm::prepareFirstFlag() {}
+void MeaningForm::Form_Load()
+{
+    setAnswerEntries(MeaningEntries());
+}
+
+void MeaningForm::afterPreviousShown()
+{
+    PrevImage->setToolTip(QStringLiteral("Previous flag"));
+    PrevAnswer->setToolTip(QStringLiteral("Correct label for previous flag"));
+    Meaning->setToolTip(QStringLiteral("Correct meaning for previous flag"));
+}
+
+void MeaningForm::Go_Click()
+{
+    confirmSelection();
+    Answer->setFocus();
+}
 
 } // namespace vexo

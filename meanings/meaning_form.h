@@ -1,19 +1,26 @@
 #pragma once
 
-#include "app/mode_window.h"
+#include "meanings/meaning_window.h"
 
 namespace vexo {
 
-// The flag meanings quiz, mode 3: a letter flag, its meaning picked from a list.
-class MeaningForm : public ModeWindow
+// The flag meanings quiz, mode 3: a letter flag, its meaning picked from a list
+// and confirmed with Enter or the "Enter" button.
+class MeaningForm : public MeaningQuizWindow
 {
     Q_OBJECT
 public:
     MeaningForm();
-    void Form_Load() {}
+    // Fills the answer list with the prompt and the 26 meanings, nothing selected.
+    void Form_Load();
 
-    // Start-up's share: shows MeaningFlag and selects the prompt.
-    void prepareFirstFlag();
+    QPushButton *Go;
+
+protected:
+    void afterPreviousShown() override;
+
+private:
+    void Go_Click();
 };
 
 } // namespace vexo

@@ -1,9 +1,16 @@
 #include "meanings/race_meaning_form.h"
 
+#include "app/shared_state.h"
+#include "meanings/meaning_quiz.h"
+
 namespace vexo {
 
-raceMeaningForm::raceMeaningForm() : ModeWindow(QStringLiteral("raceMeaningForm"), 4, 4035, 6825, 1815) {}
-
-void raceMeaningForm::prepareFirstFlag() {}
+raceMeaningForm::raceMeaningForm()
+    : MeaningQuizWindow(QStringLiteral("raceMeaningForm"), 4,
+                        {4035, 3975, 3960, {240, 480, 1575, 1695}, 1920, {1800, 1920, 2055, 975}, 480},
+                        {&SharedState::RaceFlag, &SharedState::RaceChoice, CheckRaceAnswer})
+{
+    setAnswerEntries(RaceEntries());
+}
 
 } // namespace vexo

@@ -1,19 +1,18 @@
 #pragma once
 
-#include "app/mode_window.h"
+#include "meanings/meaning_window.h"
 
 namespace vexo {
 
-// The race meanings quiz, mode 4: a racing signal, its meaning picked from a list.
-class raceMeaningForm : public ModeWindow
+// The race meanings quiz, mode 4: a racing signal, its meaning picked from a
+// list and confirmed with Enter.
+class raceMeaningForm : public MeaningQuizWindow
 {
     Q_OBJECT
 public:
     raceMeaningForm();
+    // The list is part of the window's design; nothing to load.
     void Form_Load() {}
-
-    // Start-up's share: shows RaceFlag and selects the prompt.
-    void prepareFirstFlag();
 };
 
 } // namespace vexo

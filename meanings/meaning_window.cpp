@@ -1,0 +1,231 @@
+#include "meanings/meaning_window.h"
+
+#include "app/appearance.h"
+#include "app/controls.h"
+#include "app/shared_state.h"
+#include "app/twips.h"
+#include "app/windows.h"
+#include "catalogue/flag_pictures.h"
+#include "catalogue/flags.h"
+#include "meanings/meaning_quiz.h"
+#include "reference/about_form.h"
+#include "reference/cheat_form.h"
+#include "reference/cheat_mean_form.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QPushButton>
+#include <QScreen>
+#include <QStyleOptionButton>
+#include <QStyleOptionComboBox>
+#include <QStylePainter>
+
+#include <algorithm>
+#include <cmath>
+
+namespace vexo {
+
+namespace {
+
+QRect boxRect(const TwipsBox &box)
+{
+    return twipsRect(box.left, box.top, box.width, box.height);
+}
+
+Label *makeLabel(QWidget *parent, const char *name, const TwipsBox &box)
+{
+    auto *label = new Label(parent);
+    label->setObjectName(QLatin1String(name));
+    label->setGeometry(boxRect(box));
+    return label;
+}
+
+// A push button whose caption wraps onto a second line when it is too wide,
+// as "Meanings Help" is on these buttons.
+class WrapButton : public QPushButton
+{
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QStylePainter painter(this);
+        QStyleOptionButton option;
+        initStyleOption(&option);
+        const QString caption = option.text;
+        option.text.clear();
+        painter.drawControl(QStyle::CE_PushButton, option);
+        const QRect room = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
+        painter.setPen(palette().color(QPalette::ButtonText));
+        painter.drawText(room, Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic, caption);
+    }
+};
+
+void showWindow(QWidget &window)
+{
+    window.show();
+    window.raise();
+    window.activateWindow();
+}
+
+} // namespace
+
+MeaningQuizWindow::MeaningQuizWindow(const QString &objectName, int mode,
+                                     const MeaningWindowLayout &layout, const MeaningQuizRules &rules)
+    : ModeWindow(objectName, mode, layout.clientWidth, 6825, 1815), m_rules(rules)
+{
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setWindowIcon(SvgIcon(QStringLiteral(":/icons/vexo")));
+
+    CurrImage = new ImageBox(this);
+    CurrImage->setObjectName(QStringLiteral("CurrImage"));
+    CurrImage->setGeometry(twipsRect(120, 840, 1665, 960));
+    CurrImage->setAccessibleName(QStringLiteral("Flag asked"));
+    CurrLine = new LineControl(this);
+    CurrLine->setObjectName(QStringLiteral("CurrLine"));
+    CurrLine->setLineTwips(120, 720, 120, 2280);
+
+    Answer = new PickList(this);
+    Answer->setObjectName(QStringLiteral("Answer"));
+    Answer->setGeometry(twipsRect(0, 2400, layout.answerWidth, 315));
+    Answer->setAccessibleName(QStringLiteral("Meaning of the flag"));
+
+    PrevAnswerFrame = new Frame(this);
+    PrevAnswerFrame->setObjectName(QStringLiteral("PrevAnswerFrame"));
+    PrevAnswerFrame->setGeometry(twipsRect(0, 3000, layout.frameWidth, 3015));
+    PrevAnswerFrame->setBorderShown(false);
+    Status = makeLabel(PrevAnswerFrame, "Status", layout.status);
+    Percent = makeLabel(PrevAnswerFrame, "Percent", {360, 2400, 1215, 495});
+    Percent->setFont(layoutFont(QStringLiteral("Tahoma"), 14.25, true));
+    const double prev = layout.previousLeft;
+    PrevAnswer = makeLabel(PrevAnswerFrame, "PrevAnswer", {prev, 240, 1575, 375});
+    PrevAnswer->setFont(layoutFont(QStringLiteral("Tahoma"), 12, true));
+    PrevImage = new ImageBox(PrevAnswerFrame);
+    PrevImage->setObjectName(QStringLiteral("PrevImage"));
+    PrevImage->setGeometry(twipsRect(prev, 720, 1335, 735));
+    PrevImage->setAccessibleName(QStringLiteral("Previous flag"));
+    PrevLine = new LineControl(PrevAnswerFrame);
+    PrevLine->setObjectName(QStringLiteral("PrevLine"));
+    PrevLine->setLineTwips(prev, 720, prev, 1800);
+    PrevLine->hide();
+    Meaning = makeLabel(PrevAnswerFrame, "Meaning", layout.meaning);
+
+    const double left = layout.buttonsLeft;
+    CheatButton = makeButton("CheatButton", QStringLiteral("Flags &Help"), {left, 6120, 855, 495});
+    Command1 = makeButton("Command1", QStringLiteral("&Meanings Help"), {left + 1020, 6120, 855, 495});
+    AboutButton = makeButton("AboutButton", QStringLiteral("&About"), {left + 2040, 6120, 855, 495});
+
+    // Tab order; labels and pictures take no focus.
+    const QList<QWidget *> order{Answer, CheatButton, Command1, AboutButton, modeCombo()};
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order.at(i - 1), order.at(i));
+    Answer->setFocus();
+
+    connect(Answer, &PickList::enterPressed, this, &MeaningQuizWindow::Answer_KeyPress);
+    connect(Answer, &PickList::clicked, this, &MeaningQuizWindow::Answer_Click);
+    connect(CheatButton, &QPushButton::clicked, this, &MeaningQuizWindow::CheatButton_Click);
+    connect(Command1, &QPushButton::clicked, this, &MeaningQuizWindow::Command1_Click);
+    connect(AboutButton, &QPushButton::clicked, this, &MeaningQuizWindow::AboutButton_Click);
+}
+
+QPushButton *MeaningQuizWindow::makeButton(const char *name, const QString &caption, const TwipsBox &box)
+{
+    auto *button = new WrapButton(caption, this);
+    button->setObjectName(QLatin1String(name));
+    button->setGeometry(boxRect(box));
+    button->setAccessibleName(QString(caption).remove(QLatin1Char('&')));
+    return button;
+}
+
+void MeaningQuizWindow::setAnswerEntries(const QStringList &entries)
+{
+    Answer->setEntries(entries);
+    fitPromptToList();
+    // Meanings are far longer than the list is wide; the popup shows them whole.
+    const QFontMetrics metrics(Answer->view()->font());
+    int widest = 0;
+    for (const QString &entry : entries)
+        widest = std::max(widest, metrics.horizontalAdvance(entry));
+    const int frame = 2 * Answer->view()->frameWidth() + 24;
+    const int screenWidth = screen() ? screen()->availableGeometry().width() : 1024;
+    Answer->view()->setMinimumWidth(std::min(widest + frame, screenWidth));
+}
+
+void MeaningQuizWindow::fitPromptToList()
+{
+    // The prompt shows between answers: where it is a little too wide for the
+    // closed list, its letters are set closer rather than cut off.
+    QFont font = Answer->font();
+    font.setLetterSpacing(QFont::PercentageSpacing, 100);
+    Answer->view()->setFont(font);
+    QStyleOptionComboBox option;
+    option.initFrom(Answer);
+    option.rect = Answer->rect();
+    const int room = Answer->style()
+                         ->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, Answer)
+                         .width() - 6;
+    const int needed = QFontMetrics(font).horizontalAdvance(Answer->itemText(0));
+    if (needed > room && room > 0)
+        font.setLetterSpacing(QFont::PercentageSpacing, std::max(90.0, std::floor(100.0 * room / needed)));
+    Answer->setFont(font);
+}
+
+void MeaningQuizWindow::prepareFirstFlag()
+{
+    CurrImage->setPicture(FlagPictureId(shared().*m_rules.flag));
+    Answer->setListIndex(0);
+}
+
+void MeaningQuizWindow::confirmSelection()
+{
+    const int position = Answer->currentIndex();
+    if (position < 1)
+        return;
+    shared().*m_rules.choice = position;
+    showVerdict(m_rules.check());
+}
+
+void MeaningQuizWindow::showVerdict(const MeaningVerdict &verdict)
+{
+    if (!verdict.right)
+        QApplication::beep();
+    Answer->setListIndex(0);
+    CurrImage->setPicture(verdict.currentPicture);
+    const bool hasPrevious = !verdict.previousCode.isEmpty();
+    if (hasPrevious)
+        PrevImage->setPicture(verdict.previousPicture);
+    Status->setCaption(verdict.status);
+    Percent->setCaption(verdict.percent);
+    if (!hasPrevious)
+        return;
+    PrevAnswerFrame->setBorderShown(true);
+    PrevAnswerFrame->setTitle(QStringLiteral("Previous Answer"));
+    PrevAnswer->setCaption(verdict.previousName);
+    PrevLine->show();
+    Meaning->setCaption(verdict.previousMeaning);
+    afterPreviousShown();
+}
+
+void MeaningQuizWindow::Answer_KeyPress()
+{
+    confirmSelection();
+}
+
+void MeaningQuizWindow::CheatButton_Click()
+{
+    showWindow(getWindow<CheatForm>());
+}
+
+void MeaningQuizWindow::Command1_Click()
+{
+    showWindow(getWindow<CheatMeanForm>());
+}
+
+void MeaningQuizWindow::AboutButton_Click()
+{
+    ShowAbout();
+}
+
+} // namespace vexo
