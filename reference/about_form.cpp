@@ -1,10 +1,175 @@
 #include "reference/about_form.h"
 
+#include "app/appearance.h"
+#include "app/twips.h"
 #include "app/windows.h"
+#include "catalogue/flag_pictures.h"
+
+#include <QDesktopServices>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QStyleOptionFocusRect>
+#include <QUrl>
 
 namespace vexo {
 
-frmAbout::frmAbout() : Form(QStringLiteral("frmAbout"), QStringLiteral("About Vexo"), 5730, 3105) {}
+namespace {
+
+const QString AppTitle = QStringLiteral("Vexo");
+const QString AuthorAddress = QStringLiteral("vexo@tobrin.net");
+const QString WebPage = QStringLiteral("www.tobrin.net/vexo");
+
+} // namespace
+
+LinkLabel::LinkLabel(QWidget *parent) : Label(parent)
+{
+    setWordWrap(false);
+    QFont font = layoutFont(QStringLiteral("MS Sans Serif"), 8.25);
+    font.setUnderline(true);
+    setFont(font);
+    QPalette colours = palette();
+    colours.setColor(QPalette::WindowText, colours.color(QPalette::Highlight));
+    setPalette(colours);
+    setCursor(Qt::PointingHandCursor);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void LinkLabel::keyPressEvent(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        event->accept();
+        Q_EMIT clicked();
+        return;
+    default:
+        Label::keyPressEvent(event);
+    }
+}
+
+void LinkLabel::paintEvent(QPaintEvent *event)
+{
+    Label::paintEvent(event);
+    if (!hasFocus())
+        return;
+    QPainter painter(this);
+    QStyleOptionFocusRect option;
+    option.initFrom(this);
+    option.rect = contentsRect();
+    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+}
+
+std::function<bool(const QUrl &)> frmAbout::urlOpener = [](const QUrl &url) {
+    return QDesktopServices::openUrl(url);
+};
+
+QString VersionLine()
+{
+    return QStringLiteral("Version ") + QString::number(VEXO_VERSION_MAJOR) + QLatin1Char('.') +
+           QString::number(VEXO_VERSION_MINOR) + QLatin1Char('.') + QString::number(VEXO_VERSION_PATCH) +
+           QStringLiteral(" May 2004");
+}
+
+frmAbout::frmAbout() : Form(QStringLiteral("frmAbout"), QString(), 5730, 3105)
+{
+    // A fixed dialog without minimise or maximise, kept out of the task bar.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint);
+    setWindowIcon(SvgIcon(QStringLiteral(":/icons/vexo")));
+
+    auto label = [this](const char *name, QRect rect) {
+        auto *l = new Label(this);
+        l->setObjectName(QLatin1String(name));
+        l->setGeometry(rect);
+        return l;
+    };
+    auto link = [this](const char *name, QRect rect) {
+        auto *l = new LinkLabel(this);
+        l->setObjectName(QLatin1String(name));
+        l->setGeometry(rect);
+        return l;
+    };
+
+    picIcon = new QLabel(this);
+    picIcon->setObjectName(QStringLiteral("picIcon"));
+    picIcon->setGeometry(twipsRect(240, 240, 540, 540));
+    picIcon->setPixmap(SvgIcon(QStringLiteral(":/icons/vexo")).pixmap(picIcon->size()));
+    picIcon->setAccessibleName(QStringLiteral("Program icon"));
+    lblTitle = label("lblTitle", twipsRect(1050, 120, 3885, 240));
+    lblTitle->setFont(layoutFont(QStringLiteral("Tahoma"), 8, true));
+    lblVersion = label("lblVersion", twipsRect(1050, 420, 3885, 225));
+    lblDescription = label("lblDescription", twipsRect(1080, 765, 4005, 1050));
+    emailMe = link("emailMe", twipsRect(2040, 1560, 1530, 255));
+    emailMe->setCaption(AuthorAddress);
+    emailMe->setAccessibleName(QStringLiteral("E-mail ") + AuthorAddress);
+    LatestVersion = label("LatestVersion", twipsRect(1320, 1920, 3015, 255));
+    LatestVersion->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    LatestVersion->setCaption(QStringLiteral("Get the latest version at"));
+    webLink = link("webLink", twipsRect(960, 2160, 3735, 255));
+    webLink->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    webLink->setCaption(WebPage);
+    webLink->setAccessibleName(QStringLiteral("Web page ") + WebPage);
+
+    cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    cmdOK->setGeometry(twipsRect(2160, 2640, 1335, 375));
+    cmdOK->setAccessibleName(QStringLiteral("OK"));
+    cmdOK->setDefault(true);
+
+    setTabOrder(cmdOK, emailMe);
+    setTabOrder(emailMe, webLink);
+    cmdOK->setFocus();
+
+    connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
+    connect(emailMe, &Label::clicked, this, &frmAbout::emailMe_Click);
+    connect(webLink, &Label::clicked, this, &frmAbout::webLink_Click);
+}
+
+void frmAbout::Form_Load()
+{
+    setWindowTitle(QStringLiteral("About ") + AppTitle);
+    lblVersion->setCaption(VersionLine());
+    lblTitle->setCaption(AppTitle);
+    lblDescription->setCaption(QStringLiteral("A quiz on maritime signal flags.\r\r"
+                                              "Bugs, questions or comments? Email Tobrin"));
+}
+
+void frmAbout::keyPressEvent(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Escape:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        event->accept();
+        cmdOK->click();
+        return;
+    default:
+        Form::keyPressEvent(event);
+    }
+}
+
+void frmAbout::cmdOK_Click()
+{
+    unload();
+}
+
+void frmAbout::openLink(const QString &link)
+{
+    if (urlOpener)
+        urlOpener(QUrl(link));
+}
+
+void frmAbout::emailMe_Click()
+{
+    openLink(QStringLiteral("mailto:") + emailMe->caption() + QStringLiteral("?SUBJECT=VEXO.EXE"));
+}
+
+void frmAbout::webLink_Click()
+{
+    openLink(QStringLiteral("http://") + webLink->caption());
+}
 
 void ShowAbout()
 {

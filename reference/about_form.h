@@ -1,8 +1,27 @@
 #pragma once
 
+#include "app/controls.h"
 #include "app/form.h"
 
+#include <functional>
+
+class QPushButton;
+class QUrl;
+
 namespace vexo {
+
+// A label that opens a link: underlined in the highlight colour, a pointing
+// hand under the mouse, and reachable with Tab and pressed with Space or Enter.
+class LinkLabel : public Label
+{
+    Q_OBJECT
+public:
+    explicit LinkLabel(QWidget *parent = nullptr);
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+};
 
 // The About window: title, version, description and two contact links.
 class frmAbout : public Form
@@ -10,8 +29,34 @@ class frmAbout : public Form
     Q_OBJECT
 public:
     frmAbout();
-    void Form_Load() {}
+    void Form_Load();
+
+    // Hands a link to the user's programs; tests put a recorder in its place.
+    // What it returns is not looked at: a link nothing can open is ignored.
+    static std::function<bool(const QUrl &)> urlOpener;
+
+    QLabel *picIcon;
+    Label *lblTitle;
+    Label *lblVersion;
+    Label *lblDescription;
+    LinkLabel *emailMe;
+    Label *LatestVersion;
+    LinkLabel *webLink;
+    QPushButton *cmdOK;
+
+protected:
+    // Enter and Escape press OK wherever the focus is, a focused link aside.
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    void cmdOK_Click();
+    void emailMe_Click();
+    void webLink_Click();
+    void openLink(const QString &link);
 };
+
+// The version line, "Version 1.3.6 May 2004" for this release.
+QString VersionLine();
 
 // Shows the About window, creating it if it is not open.
 void ShowAbout();

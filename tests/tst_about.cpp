@@ -1,0 +1,157 @@
+#include "app/windows.h"
+#include "reference/about_form.h"
+#include "test_support.h"
+
+#include <QApplication>
+#include <QPushButton>
+#include <QTest>
+#include <QUrl>
+
+using namespace vexo;
+
+namespace {
+
+int aboutWindows()
+{
+    int count = 0;
+    for (QWidget *w : QApplication::topLevelWidgets())
+        count += w->objectName() == QStringLiteral("frmAbout");
+    return count;
+}
+
+void discardClosed()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+frmAbout &openAbout()
+{
+    ShowAbout();
+    return getWindow<frmAbout>();
+}
+
+} // namespace
+
+class AboutTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    QStringList opened;
+    bool openerSucceeds = true;
+
+private Q_SLOTS:
+    void init()
+    {
+        test::freshRun();
+        opened.clear();
+        openerSucceeds = true;
+        frmAbout::urlOpener = [this](const QUrl &url) {
+            opened << url.toString();
+            return openerSucceeds;
+        };
+    }
+
+    void cleanup()
+    {
+        if (frmAbout *about = existingWindow<frmAbout>())
+            about->close();
+        discardClosed();
+    }
+
+    void texts()
+    {
+        frmAbout &about = openAbout();
+        QCOMPARE(about.windowTitle(), QStringLiteral("About Vexo"));
+        QCOMPARE(about.lblTitle->caption(), QStringLiteral("Vexo"));
+        QCOMPARE(about.lblVersion->caption(), QStringLiteral("Version 1.3.6 May 2004"));
+        QCOMPARE(about.lblDescription->caption(),
+                 QStringLiteral("A quiz on maritime signal flags.\r\rBugs, questions or comments? Email Tobrin"));
+        QCOMPARE(about.LatestVersion->caption(), QStringLiteral("Get the latest version at"));
+        QVERIFY(!about.picIcon->pixmap().isNull());
+        QVERIFY(!(about.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+    }
+
+    void keysClose_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<bool>("focusOnOk");
+        QTest::addRow("Escape on OK") << int(Qt::Key_Escape) << true;
+        QTest::addRow("keypad Enter on OK") << int(Qt::Key_Enter) << true;
+        QTest::addRow("Escape on window") << int(Qt::Key_Escape) << false;
+        QTest::addRow("Return on window") << int(Qt::Key_Return) << false;
+    }
+    void keysClose()
+    {
+        QFETCH(int, key);
+        QFETCH(bool, focusOnOk);
+        frmAbout &about = openAbout();
+        QTest::keyClick(focusOnOk ? static_cast<QWidget *>(about.cmdOK) : about.lblDescription, Qt::Key(key));
+        discardClosed();
+        QVERIFY(!existingWindow<frmAbout>());
+        QVERIFY(opened.isEmpty());
+    }
+
+    void oneInstanceBuiltAnew()
+    {
+        frmAbout *first = &openAbout();
+        QCOMPARE(&openAbout(), first);
+        QCOMPARE(aboutWindows(), 1);
+
+        QTest::mouseClick(first->cmdOK, Qt::LeftButton);
+        discardClosed();
+        QCOMPARE(aboutWindows(), 0);
+        QCOMPARE(openAbout().lblVersion->caption(), QStringLiteral("Version 1.3.6 May 2004"));
+        QCOMPARE(aboutWindows(), 1);
+    }
+
+    void links_data()
+    {
+        QTest::addColumn<QString>("link");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("url");
+        const QString mail = QStringLiteral("mailto:vexo@tobrin.net?SUBJECT=VEXO.EXE");
+        const QString web = QStringLiteral("http://www.tobrin.net/vexo");
+        QTest::addRow("e-mail by mouse") << "emailMe" << 0 << mail;
+        QTest::addRow("e-mail by Space") << "emailMe" << int(Qt::Key_Space) << mail;
+        QTest::addRow("web by mouse") << "webLink" << 0 << web;
+        QTest::addRow("web by Enter") << "webLink" << int(Qt::Key_Return) << web;
+    }
+    void links()
+    {
+        QFETCH(QString, link);
+        QFETCH(int, key);
+        QFETCH(QString, url);
+        frmAbout &about = openAbout();
+        auto *label = about.findChild<LinkLabel *>(link);
+        QCOMPARE(label->cursor().shape(), Qt::PointingHandCursor);
+        QVERIFY(label->font().underline());
+        if (key == 0) {
+            QTest::mouseClick(label, Qt::LeftButton);
+        } else {
+            label->setFocus();
+            QTest::keyClick(label, Qt::Key(key));
+        }
+        QCOMPARE(opened, QStringList{url});
+        // Opening a link, even one nothing can open, leaves the window as it was.
+        openerSucceeds = false;
+        QTest::mouseClick(label, Qt::LeftButton);
+        discardClosed();
+        QVERIFY(existingWindow<frmAbout>());
+        QCOMPARE(opened, (QStringList{url, url}));
+    }
+
+    void linksReachedWithTab()
+    {
+        frmAbout &about = openAbout();
+        QVERIFY(QTest::qWaitForWindowActive(&about));
+        QCOMPARE(about.focusWidget(), about.cmdOK);
+        for (QWidget *next : std::initializer_list<QWidget *>{about.emailMe, about.webLink, about.cmdOK}) {
+            QTest::keyClick(about.focusWidget(), Qt::Key_Tab);
+            QCOMPARE(about.focusWidget(), next);
+        }
+    }
+};
+
+QTEST_MAIN(AboutTest)
+#include "tst_about.moc"
