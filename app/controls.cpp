@@ -40,6 +40,46 @@ void Label::mouseReleaseEvent(QMouseEvent *event)
         Q_EMIT clicked();
 }
 
+void Label::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::FontChange)
+        m_layout.reset();
+    QLabel::changeEvent(event);
+}
+
+void Label::paintEvent(QPaintEvent *event)
+{
+    // Captions with an access key keep QLabel's own drawing of the underline.
+    if (buddy() || !pixmap().isNull()) {
+        QLabel::paintEvent(event);
+        return;
+    }
+    const QString shown = text();
+    if (shown.isEmpty())
+        return;
+    const QRect area = contentsRect();
+    if (!m_layout || m_layoutText != shown || m_layoutWidth != area.width()) {
+        m_layout = std::make_unique<QTextLayout>(shown, font());
+        QTextOption option(alignment() & Qt::AlignHorizontal_Mask);
+        option.setWrapMode(wordWrap() ? QTextOption::WordWrap : QTextOption::ManualWrap);
+        m_layout->setTextOption(option);
+        m_layout->beginLayout();
+        qreal y = 0;
+        for (QTextLine line = m_layout->createLine(); line.isValid(); line = m_layout->createLine()) {
+            line.setLineWidth(area.width());
+            line.setPosition(QPointF(0, y));
+            y += line.height();
+        }
+        m_layout->endLayout();
+        m_layoutText = shown;
+        m_layoutWidth = area.width();
+    }
+    QPainter painter(this);
+    painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, foregroundRole()));
+    painter.setClipRect(area);
+    m_layout->draw(&painter, area.topLeft());
+}
+
 ImageBox::ImageBox(QWidget *parent) : QLabel(parent)
 {
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -122,6 +162,8 @@ Frame::Frame(QWidget *parent) : QGroupBox(parent) {}
 
 void Frame::setBorderShown(bool shown)
 {
+    if (shown == m_borderShown)
+        return;
     m_borderShown = shown;
     update();
 }

@@ -5,7 +5,10 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QTextLayout>
 #include <QWidget>
+
+#include <memory>
 
 namespace vexo {
 
@@ -25,10 +28,17 @@ Q_SIGNALS:
 protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     QString m_caption;
     bool m_pressed = false;
+    // The wrapped text, laid out once per text, width and font rather than at
+    // every paint: answers repaint several long captions each time.
+    std::unique_ptr<QTextLayout> m_layout;
+    QString m_layoutText;
+    int m_layoutWidth = -1;
 };
 
 // A picture box showing a flag picture by id, either at the picture's own

@@ -1,0 +1,246 @@
+// Timings of the program's interactions, beside the same interactions on a
+// bare Qt window, so the ratio to Qt's own floor is visible.
+//
+//   vexo-bench                 interaction benchmarks (Google Benchmark flags apply)
+//   vexo-bench --startup       one cold start in this process: Main() until the flag
+//                              quiz window is shown, and resident memory after it
+//   vexo-bench --bare-startup  the same for a bare Qt window
+//   vexo-bench --profile-answers  300 flag-quiz answers, for callgrind's --toggle-collect
+
+#include "app/controls.h"
+#include "app/mode_switch.h"
+#include "app/random.h"
+#include "app/shared_state.h"
+#include "app/startup.h"
+#include "app/windows.h"
+#include "meanings/meaning_form.h"
+#include "quiz/quiz_form.h"
+#include "words/draw_flags_form.h"
+#include "words/typing_limit_edit.h"
+#include "words/word_quiz_form.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QVBoxLayout>
+
+#include <cstdio>
+#include <memory>
+#include <cstring>
+#include <unistd.h>
+
+using namespace vexo;
+
+namespace {
+
+double residentMegabytes()
+{
+    QFile statm(QStringLiteral("/proc/self/statm"));
+    if (!statm.open(QIODevice::ReadOnly))
+        return 0;
+    const QList<QByteArray> fields = statm.readAll().split(' ');
+    return fields.size() > 1 ? fields[1].toDouble() * double(sysconf(_SC_PAGESIZE)) / (1024.0 * 1024.0) : 0;
+}
+
+void settle()
+{
+    QCoreApplication::processEvents();
+}
+
+// A plain window with a text box, a check box and a label: Qt's floor.
+struct BareWindow
+{
+    QWidget window;
+    QLineEdit *edit = new QLineEdit(&window);
+    QCheckBox *box = new QCheckBox(QStringLiteral("Letters"), &window);
+    QLabel *label = new QLabel(QStringLiteral("Which flag is this?"), &window);
+    BareWindow()
+    {
+        auto *layout = new QVBoxLayout(&window);
+        layout->addWidget(label);
+        layout->addWidget(edit);
+        layout->addWidget(box);
+        QObject::connect(edit, &QLineEdit::textChanged, label, [this](const QString &text) {
+            if (!text.isEmpty()) {
+                label->setText(QStringLiteral("Answer ") + text);
+                edit->clear();
+            }
+        });
+        window.show();
+        settle();
+    }
+};
+
+// Created on first use, destroyed by main() while the application still exists.
+std::unique_ptr<BareWindow> bareWindow;
+
+BareWindow &bare()
+{
+    if (!bareWindow)
+        bareWindow = std::make_unique<BareWindow>();
+    return *bareWindow;
+}
+
+void startProgram()
+{
+    static const bool started = [] {
+        Main();
+        seedRandom(1);
+        settle();
+        return true;
+    }();
+    Q_UNUSED(started);
+}
+
+void BM_FlagQuizAnswer(benchmark::State &state)
+{
+    startProgram();
+    SwitchMode(0);
+    QuizForm &quiz = getWindow<QuizForm>();
+    for (auto _ : state) {
+        QTest::keyClick(quiz.AnswerBox, Qt::Key_X);
+        settle();
+    }
+}
+BENCHMARK(BM_FlagQuizAnswer)->Unit(benchmark::kMicrosecond);
+
+void BM_CategoryToggle(benchmark::State &state)
+{
+    startProgram();
+    SwitchMode(0);
+    QuizForm &quiz = getWindow<QuizForm>();
+    for (auto _ : state) {
+        QTest::mouseClick(quiz.NATOFlags, Qt::LeftButton);
+        settle();
+    }
+}
+BENCHMARK(BM_CategoryToggle)->Unit(benchmark::kMicrosecond);
+
+void BM_ShowFlagsKeystroke(benchmark::State &state)
+{
+    startProgram();
+    SwitchMode(2);
+    DrawFlagsForm &draw = getWindow<DrawFlagsForm>();
+    draw.Text1->setText(QStringLiteral("signal"));
+    bool typeLetter = true;
+    for (auto _ : state) {
+        QTest::keyClick(draw.Text1, typeLetter ? Qt::Key_S : Qt::Key_Backspace);
+        typeLetter = !typeLetter;
+        settle();
+    }
+    SwitchMode(0);
+}
+BENCHMARK(BM_ShowFlagsKeystroke)->Unit(benchmark::kMicrosecond);
+
+void BM_WordQuizAnswer(benchmark::State &state)
+{
+    startProgram();
+    SwitchMode(1);
+    WordQuizForm &words = getWindow<WordQuizForm>();
+    for (auto _ : state) {
+        state.PauseTiming();
+        words.Answer->setText(QStringLiteral("knot"));
+        state.ResumeTiming();
+        QTest::keyClick(words.Answer, Qt::Key_Return);
+        settle();
+    }
+    SwitchMode(0);
+}
+BENCHMARK(BM_WordQuizAnswer)->Unit(benchmark::kMicrosecond);
+
+void BM_MeaningsAnswer(benchmark::State &state)
+{
+    startProgram();
+    SwitchMode(3);
+    MeaningForm &meanings = getWindow<MeaningForm>();
+    auto *answer = meanings.findChild<PickList *>(QStringLiteral("Answer"));
+    for (auto _ : state) {
+        state.PauseTiming();
+        answer->setCurrentIndex(5);
+        state.ResumeTiming();
+        QTest::keyClick(answer, Qt::Key_Return);
+        settle();
+    }
+    SwitchMode(0);
+}
+BENCHMARK(BM_MeaningsAnswer)->Unit(benchmark::kMicrosecond);
+
+void BM_BareKeystroke(benchmark::State &state)
+{
+    BareWindow &window = bare();
+    for (auto _ : state) {
+        QTest::keyClick(window.edit, Qt::Key_X);
+        settle();
+    }
+}
+BENCHMARK(BM_BareKeystroke)->Unit(benchmark::kMicrosecond);
+
+void BM_BareToggle(benchmark::State &state)
+{
+    BareWindow &window = bare();
+    for (auto _ : state) {
+        QTest::mouseClick(window.box, Qt::LeftButton);
+        settle();
+    }
+}
+BENCHMARK(BM_BareToggle)->Unit(benchmark::kMicrosecond);
+
+// A run of flag-quiz answers on its own, for a profiler to collect.
+__attribute__((noinline)) void profiledFlagAnswers(int count)
+{
+    QuizForm &quiz = getWindow<QuizForm>();
+    for (int i = 0; i < count; ++i) {
+        QTest::keyClick(quiz.AnswerBox, Qt::Key_X);
+        settle();
+    }
+}
+
+int coldStart(bool bareOnly)
+{
+    QElapsedTimer timer;
+    timer.start();
+    if (bareOnly) {
+        bare();
+    } else {
+        Main();
+        settle();
+    }
+    const double ms = double(timer.nsecsElapsed()) / 1e6;
+    std::printf("%s start-up: %.2f ms, resident memory after start: %.1f MB\n",
+                bareOnly ? "bare Qt window" : "Vexo", ms, residentMegabytes());
+    bareWindow.reset();
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--startup") == 0)
+            return coldStart(false);
+        if (std::strcmp(argv[i], "--bare-startup") == 0)
+            return coldStart(true);
+        if (std::strcmp(argv[i], "--profile-answers") == 0) {
+            startProgram();
+            profiledFlagAnswers(300);
+            return 0;
+        }
+    }
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    bareWindow.reset();
+    return 0;
+}
