@@ -33,6 +33,9 @@ QFont layoutFont(const QString &family, double points, bool bold)
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(qRound(points * 96.0 / 72.0));
     font.setBold(bold);
+    // Latin captions need no complex shaping; skipping it halves the cost of
+    // redrawing the status and meaning texts after every answer.
+    font.setStyleStrategy(QFont::PreferNoShaping);
     return font;
 }
 

@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QTextLayout>
 #include <QStyleOptionGroupBox>
 
 namespace vexo {
@@ -42,8 +43,9 @@ void Label::mouseReleaseEvent(QMouseEvent *event)
 
 void Label::changeEvent(QEvent *event)
 {
-    if (event->type() == QEvent::FontChange)
-        m_layout.reset();
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::PaletteChange ||
+        event->type() == QEvent::EnabledChange)
+        m_rendered = QPixmap();
     QLabel::changeEvent(event);
 }
 
@@ -58,26 +60,31 @@ void Label::paintEvent(QPaintEvent *event)
     if (shown.isEmpty())
         return;
     const QRect area = contentsRect();
-    if (!m_layout || m_layoutText != shown || m_layoutWidth != area.width()) {
-        m_layout = std::make_unique<QTextLayout>(shown, font());
+    const qreal ratio = devicePixelRatioF();
+    if (m_rendered.isNull() || m_renderedText != shown || m_rendered.deviceIndependentSize() != QSizeF(area.size()) ||
+        !qFuzzyCompare(m_rendered.devicePixelRatio(), ratio)) {
+        QTextLayout layout(shown, font());
         QTextOption option(alignment() & Qt::AlignHorizontal_Mask);
         option.setWrapMode(wordWrap() ? QTextOption::WordWrap : QTextOption::ManualWrap);
-        m_layout->setTextOption(option);
-        m_layout->beginLayout();
+        layout.setTextOption(option);
+        layout.beginLayout();
         qreal y = 0;
-        for (QTextLine line = m_layout->createLine(); line.isValid(); line = m_layout->createLine()) {
+        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
             line.setLineWidth(area.width());
             line.setPosition(QPointF(0, y));
             y += line.height();
         }
-        m_layout->endLayout();
-        m_layoutText = shown;
-        m_layoutWidth = area.width();
+        layout.endLayout();
+        m_rendered = QPixmap(area.size() * ratio);
+        m_rendered.setDevicePixelRatio(ratio);
+        m_rendered.fill(Qt::transparent);
+        QPainter painter(&m_rendered);
+        painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, foregroundRole()));
+        layout.draw(&painter, QPointF(0, 0));
+        m_renderedText = shown;
     }
     QPainter painter(this);
-    painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, foregroundRole()));
-    painter.setClipRect(area);
-    m_layout->draw(&painter, area.topLeft());
+    painter.drawPixmap(area.topLeft(), m_rendered);
 }
 
 ImageBox::ImageBox(QWidget *parent) : QLabel(parent)

@@ -5,10 +5,8 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
-#include <QTextLayout>
+#include <QPixmap>
 #include <QWidget>
-
-#include <memory>
 
 namespace vexo {
 
@@ -34,11 +32,10 @@ protected:
 private:
     QString m_caption;
     bool m_pressed = false;
-    // The wrapped text, laid out once per text, width and font rather than at
-    // every paint: answers repaint several long captions each time.
-    std::unique_ptr<QTextLayout> m_layout;
-    QString m_layoutText;
-    int m_layoutWidth = -1;
+    // The caption drawn once per text, size and font rather than at every
+    // paint: each answer repaints several long captions around the changes.
+    QPixmap m_rendered;
+    QString m_renderedText;
 };
 
 // A picture box showing a flag picture by id, either at the picture's own

@@ -152,11 +152,6 @@ void ScoreForm::Form_Load()
         setWindowIcon(gradeIcon(icon));
     }
 
-    for (int i = 0; i < RowCount; ++i) {
-        FlagImg[i]->hide();
-        WrongBar[i]->hide();
-        Bar[i]->hide();
-    }
 
     qint64 maxTotal = 0;
     for (int c = 1; c <= 125; ++c)
@@ -166,9 +161,16 @@ void ScoreForm::Form_Load()
     barWidth = 300;
     blockwidth = scale.blockwidth;
 
+    // Rows of the page are drawn, the rest hidden; each widget is touched once
+    // so an answer does not hide and show the whole chart.
     int row = 0;
     for (QChar code : pageCodes(Option1[0]->isChecked() ? 0 : 1))
         drawBars(QString(code), row);
+    for (int i = row; i < RowCount; ++i) {
+        FlagImg[i]->hide();
+        WrongBar[i]->hide();
+        Bar[i]->hide();
+    }
 
     for (int k = 0; k < 3; ++k) {
         const double width = pixelsToTwips(Legend[k]->width());
@@ -196,9 +198,12 @@ void ScoreForm::drawBars(const QString &letter, int &Index)
     ImageBox *image = FlagImg[Index];
     const double top = Index * 220.0;
     image->setGeometry(twipsRect(50, top, 200, 200));
-    image->setStretchedPicture(FlagPictureId(lower));
-    image->setToolTip(FlagName(lower));
-    image->setAccessibleName(FlagName(lower));
+    const int pictureId = FlagPictureId(lower);
+    if (image->pictureId() != pictureId || image->toolTip().isEmpty()) {
+        image->setStretchedPicture(pictureId);
+        image->setToolTip(FlagName(lower));
+        image->setAccessibleName(FlagName(lower));
+    }
     image->show();
 
     const qint64 rightWidth = qMin(right * blockwidth, MaxBarTwips);
