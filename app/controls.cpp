@@ -223,4 +223,55 @@ void PickList::wheelEvent(QWheelEvent *event)
     event->ignore();
 }
 
+QString withoutAccessKey(QString caption)
+{
+    return caption.remove(QLatin1Char('&')).trimmed();
+}
+
+Label *makeLabel(QWidget *parent, const char *name, const QString &caption, QRect rect)
+{
+    auto *label = new Label(parent);
+    label->setObjectName(QLatin1String(name));
+    label->setCaption(caption);
+    label->setGeometry(rect);
+    return label;
+}
+
+QPushButton *makeButton(QWidget *parent, const char *name, const QString &caption, QRect rect)
+{
+    auto *button = new QPushButton(caption, parent);
+    button->setObjectName(QLatin1String(name));
+    button->setGeometry(rect);
+    button->setAccessibleName(withoutAccessKey(caption));
+    return button;
+}
+
+QCheckBox *makeCheckBox(QWidget *parent, const char *name, QRect rect)
+{
+    auto *box = new QCheckBox(parent);
+    box->setObjectName(QLatin1String(name));
+    box->setGeometry(rect);
+    return box;
+}
+
+Label *makeBoxLabel(QWidget *parent, const char *name, const QString &caption, QRect rect,
+                    QCheckBox *box, const QString &toolTip)
+{
+    Label *label = makeLabel(parent, name, caption, rect);
+    label->setWordWrap(false);
+    label->setBuddy(box);
+    box->setAccessibleName(withoutAccessKey(caption));
+    if (!toolTip.isEmpty()) {
+        label->setToolTip(toolTip);
+        box->setAccessibleDescription(toolTip);
+    }
+    return label;
+}
+
+void chainTabOrder(const QList<QWidget *> &widgets)
+{
+    for (qsizetype i = 1; i < widgets.size(); ++i)
+        QWidget::setTabOrder(widgets.at(i - 1), widgets.at(i));
+}
+
 } // namespace vexo

@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QPushButton>
 #include <QPixmap>
 #include <QWidget>
 
@@ -126,5 +127,17 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
     void wheelEvent(QWheelEvent *event) override;
 };
+
+// Builders shared by every window.
+QString withoutAccessKey(QString caption);
+Label *makeLabel(QWidget *parent, const char *name, const QString &caption, QRect rect);
+QPushButton *makeButton(QWidget *parent, const char *name, const QString &caption, QRect rect);
+QCheckBox *makeCheckBox(QWidget *parent, const char *name, QRect rect);
+// The caption beside a check box: its access key focuses the box, and the
+// box takes the caption (and tooltip) as its accessible name.
+Label *makeBoxLabel(QWidget *parent, const char *name, const QString &caption, QRect rect,
+                    QCheckBox *box, const QString &toolTip = QString());
+// Tab order through `widgets`, first to last.
+void chainTabOrder(const QList<QWidget *> &widgets);
 
 } // namespace vexo

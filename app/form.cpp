@@ -2,6 +2,7 @@
 
 #include "app/appearance.h"
 #include "app/twips.h"
+#include "catalogue/flag_pictures.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -12,6 +13,10 @@ Form::Form(const QString &objectName, const QString &caption, double clientWidth
            double clientHeightTwips, QWidget *parent)
     : QWidget(parent, Qt::Window)
 {
+    // Fixed layouts: a window can be minimised and closed, never maximised.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setWindowIcon(SvgIcon(QStringLiteral(":/icons/vexo")));
     setObjectName(objectName);
     setWindowTitle(caption);
     setAttribute(Qt::WA_DeleteOnClose);

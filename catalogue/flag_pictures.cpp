@@ -113,13 +113,17 @@ QPixmap FlagPicture(int id, QSize size, qreal devicePixelRatio)
 
 QIcon SvgIcon(const QString &resourcePath)
 {
+    static QHash<QString, QIcon> icons;
+    if (auto it = icons.constFind(resourcePath); it != icons.constEnd())
+        return *it;
     initResources();
     QSvgRenderer svg(resourcePath);
     QIcon icon;
-    if (!svg.isValid())
-        return icon;
-    for (int side : {16, 24, 32, 48, 64, 128, 256})
-        icon.addPixmap(render(svg, QSize(side, side), 1.0));
+    if (svg.isValid()) {
+        for (int side : {16, 24, 32, 48, 64, 128, 256})
+            icon.addPixmap(render(svg, QSize(side, side), 1.0));
+    }
+    icons.insert(resourcePath, icon);
     return icon;
 }
 

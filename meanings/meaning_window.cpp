@@ -62,22 +62,12 @@ protected:
     }
 };
 
-void showWindow(QWidget &window)
-{
-    window.show();
-    window.raise();
-    window.activateWindow();
-}
-
 } // namespace
 
 MeaningQuizWindow::MeaningQuizWindow(const QString &objectName, int mode,
                                      const MeaningWindowLayout &layout, const MeaningQuizRules &rules)
     : ModeWindow(objectName, mode, layout.clientWidth, 6825, 1815), m_rules(rules)
 {
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    setWindowIcon(SvgIcon(QStringLiteral(":/icons/vexo")));
 
     CurrImage = new ImageBox(this);
     CurrImage->setObjectName(QStringLiteral("CurrImage"));
@@ -135,7 +125,7 @@ QPushButton *MeaningQuizWindow::makeButton(const char *name, const QString &capt
     auto *button = new WrapButton(caption, this);
     button->setObjectName(QLatin1String(name));
     button->setGeometry(boxRect(box));
-    button->setAccessibleName(QString(caption).remove(QLatin1Char('&')));
+    button->setAccessibleName(withoutAccessKey(caption));
     return button;
 }
 
@@ -215,12 +205,12 @@ void MeaningQuizWindow::Answer_KeyPress()
 
 void MeaningQuizWindow::CheatButton_Click()
 {
-    showWindow(getWindow<CheatForm>());
+    getWindow<CheatForm>().bringToFront();
 }
 
 void MeaningQuizWindow::Command1_Click()
 {
-    showWindow(getWindow<CheatMeanForm>());
+    getWindow<CheatMeanForm>().bringToFront();
 }
 
 void MeaningQuizWindow::AboutButton_Click()

@@ -20,33 +20,15 @@
 
 namespace vexo {
 
-namespace {
-
-QString withoutAccessKey(QString caption)
-{
-    return caption.remove(QLatin1Char('&')).trimmed();
-}
-
-} // namespace
-
 QuizForm::QuizForm() : ModeWindow(QStringLiteral("QuizForm"), 0, 4035, 7305, 1815)
 {
-    setWindowIcon(SvgIcon(QStringLiteral(":/icons/vexo")));
     modeCombo()->setToolTip(QStringLiteral("Select program mode"));
 
     auto label = [](QWidget *parent, const char *name, const QString &caption, QRect rect) {
-        auto *l = new Label(parent);
-        l->setObjectName(QLatin1String(name));
-        l->setCaption(caption);
-        l->setGeometry(rect);
-        return l;
+        return makeLabel(parent, name, caption, rect);
     };
     auto button = [this](const char *name, const QString &caption, QRect rect) {
-        auto *b = new QPushButton(caption, this);
-        b->setObjectName(QLatin1String(name));
-        b->setGeometry(rect);
-        b->setAccessibleName(withoutAccessKey(caption));
-        return b;
+        return makeButton(this, name, caption, rect);
     };
 
     QuestionLabel = label(this, "QuestionLabel", QStringLiteral("Which flag is this?"),
@@ -104,23 +86,13 @@ QuizForm::QuizForm() : ModeWindow(QStringLiteral("QuizForm"), 0, 4035, 7305, 181
     Frame1->setGeometry(twipsRect(0, 5400, 3975, 1247));
 
     auto box = [this](const char *name, double left, double top, bool ticked) {
-        auto *b = new QCheckBox(Frame1);
-        b->setObjectName(QLatin1String(name));
-        b->setGeometry(twipsRect(left, top, 255, 255));
+        QCheckBox *b = makeCheckBox(Frame1, name, twipsRect(left, top, 255, 255));
         b->setChecked(ticked);
         return b;
     };
-    auto boxLabel = [&](const char *name, const QString &caption, double left, double top,
-                        double width, QCheckBox *buddy, const QString &tip) {
-        Label *l = label(Frame1, name, caption, twipsRect(left, top, width, 255));
-        l->setWordWrap(false);
-        l->setBuddy(buddy);
-        if (!tip.isEmpty())
-            l->setToolTip(tip);
-        buddy->setAccessibleName(withoutAccessKey(caption));
-        if (!tip.isEmpty())
-            buddy->setAccessibleDescription(tip);
-        return l;
+    auto boxLabel = [this](const char *name, const QString &caption, double left, double top,
+                           double width, QCheckBox *buddy, const QString &tip) {
+        return makeBoxLabel(Frame1, name, caption, twipsRect(left, top, width, 255), buddy, tip);
     };
     AllCheck = box("AllCheck", 120, 240, false);
     AllLabel = boxLabel("AllLabel", QStringLiteral(" &All"), 360, 240, 1215, AllCheck, QString());
@@ -150,8 +122,7 @@ QuizForm::QuizForm() : ModeWindow(QStringLiteral("QuizForm"), 0, 4035, 7305, 181
     const QList<QWidget *> order{AnswerBox, NonAlphaNum, Go,           CheatButton, AboutButton,
                                  modeCombo(), AllCheck,  LettersCk,    NumPennantsCk, SubsCk,
                                  NATOFlags,  NumberFlags, ScoreButton};
-    for (qsizetype i = 1; i < order.size(); ++i)
-        setTabOrder(order.at(i - 1), order.at(i));
+    chainTabOrder(order);
     AnswerBox->setFocus();
 
     connect(AnswerBox, &QLineEdit::textChanged, this, &QuizForm::AnswerBox_Change);
@@ -167,7 +138,7 @@ QuizForm::QuizForm() : ModeWindow(QStringLiteral("QuizForm"), 0, 4035, 7305, 181
                                                        {NATOLabel, NATOFlags},
                                                        {NumeralLabel, NumberFlags}};
     for (const auto &[caption, target] : toggles)
-        connect(caption, &Label::clicked, target, [target] { target->setChecked(!target->isChecked()); });
+        connect(caption, &Label::clicked, target, [target = target] { target->setChecked(!target->isChecked()); });
     connect(CheatButton, &QPushButton::clicked, this, &QuizForm::CheatButton_Click);
     connect(ScoreButton, &QPushButton::clicked, this, &QuizForm::ScoreButton_Click);
     connect(AboutButton, &QPushButton::clicked, this, &QuizForm::AboutButton_Click);

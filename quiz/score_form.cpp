@@ -30,15 +30,6 @@ const QString &pageCodes(int page)
     return page == 0 ? letters : numbers;
 }
 
-const QIcon &gradeIcon(int id)
-{
-    static QHash<int, QIcon> icons;
-    auto it = icons.find(id);
-    if (it == icons.end())
-        it = icons.insert(id, SvgIcon(QStringLiteral(":/icons/%1").arg(id)));
-    return *it;
-}
-
 } // namespace
 
 ScoreScale ScoreScaleFor(qint64 maxTotal)
@@ -149,7 +140,7 @@ void ScoreForm::Form_Load()
     const int icon = GradeIconId(s.QuizPercent, s.QuizAskedCount);
     if (icon != 0 && icon != m_iconId) {
         m_iconId = icon;
-        setWindowIcon(gradeIcon(icon));
+        setWindowIcon(SvgIcon(QStringLiteral(":/icons/%1").arg(icon)));
     }
 
 

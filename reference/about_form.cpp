@@ -77,7 +77,6 @@ frmAbout::frmAbout() : Form(QStringLiteral("frmAbout"), QString(), 5730, 3105)
     // A fixed dialog without minimise or maximise, kept out of the task bar.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
-    setWindowIcon(SvgIcon(QStringLiteral(":/icons/vexo")));
 
     auto label = [this](const char *name, QRect rect) {
         auto *l = new Label(this);
@@ -173,10 +172,7 @@ void frmAbout::webLink_Click()
 
 void ShowAbout()
 {
-    frmAbout &about = getWindow<frmAbout>();
-    about.show();
-    about.raise();
-    about.activateWindow();
+    getWindow<frmAbout>().bringToFront();
 }
 
 } // namespace vexo

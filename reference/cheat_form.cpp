@@ -195,7 +195,6 @@ QFont listingFont()
 
 CheatForm::CheatForm() : Form(QStringLiteral("CheatForm"), QStringLiteral("Flags Listing"), 5300, 2000)
 {
-    setWindowIcon(SvgIcon(QStringLiteral(":/icons/vexo")));
     const char *names[] = {"LettersFrame", "NumPennantFrm", "SubFrame", "NATOFlagsFrame", "NATONumFrame"};
     std::array<Frame *, FrameCount> made{};
     for (int f = 0; f < FrameCount; ++f) {

@@ -38,9 +38,6 @@ QString MeaningsListing()
 CheatMeanForm::CheatMeanForm()
     : Form(QStringLiteral("CheatMeanForm"), QStringLiteral("Flag Meanings"), ClientWidth, ClientHeight)
 {
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    setWindowIcon(SvgIcon(QStringLiteral(":/icons/vexo")));
 
     // The wrapped meanings outgrow the label's designed height: the window
     // grows to show them, and scrolls where the screen is too small.

@@ -26,8 +26,6 @@ QString SpecialCharNote()
 
 DrawFlagsForm::DrawFlagsForm() : ModeWindow(QStringLiteral("DrawFlagsForm"), 2, 4035, 7470, 1695)
 {
-    setWindowIcon(SvgIcon(QStringLiteral(":/icons/vexo")));
-    modeCombo()->setToolTip(QStringLiteral("Select program mode"));
 
     Line1 = buildHalyard(this);
     Image1 = buildHoist(this, 0);
@@ -44,24 +42,12 @@ DrawFlagsForm::DrawFlagsForm() : ModeWindow(QStringLiteral("DrawFlagsForm"), 2, 
     AsteriskLabel = makeLabel(this, "AsteriskLabel", QStringLiteral("*"), twipsRect(3600, 1320, 375, 375));
     AsteriskLabel->hide();
 
-    auto box = [this](const char *name, double top) {
-        auto *b = new QCheckBox(this);
-        b->setObjectName(QLatin1String(name));
-        b->setGeometry(twipsRect(2160, top, 255, 255));
-        return b;
-    };
-    auto boxLabel = [this](const char *name, const QString &caption, double top, double width,
-                           QCheckBox *buddy) {
-        Label *l = makeLabel(this, name, caption, twipsRect(2400, top, width, 255));
-        l->setWordWrap(false);
-        l->setBuddy(buddy);
-        buddy->setAccessibleName(withoutAccessKey(caption));
-        return l;
-    };
-    NoSubsCk = box("NoSubsCk", 1920);
-    NoSubsLabel = boxLabel("NoSubsLabel", QStringLiteral("Don't use &substitutes"), 1920, 1575, NoSubsCk);
-    UseNATOFlagsCK = box("UseNATOFlagsCK", 2160);
-    UseNATOLabel = boxLabel("UseNATOLabel", QStringLiteral("Use &NATO flags"), 2160, 1335, UseNATOFlagsCK);
+    NoSubsCk = makeCheckBox(this, "NoSubsCk", twipsRect(2160, 1920, 255, 255));
+    NoSubsLabel = makeBoxLabel(this, "NoSubsLabel", QStringLiteral("Don't use &substitutes"),
+                               twipsRect(2400, 1920, 1575, 255), NoSubsCk);
+    UseNATOFlagsCK = makeCheckBox(this, "UseNATOFlagsCK", twipsRect(2160, 2160, 255, 255));
+    UseNATOLabel = makeBoxLabel(this, "UseNATOLabel", QStringLiteral("Use &NATO flags"),
+                                twipsRect(2400, 2160, 1335, 255), UseNATOFlagsCK);
 
     SpecialFlags = new PickList(this);
     SpecialFlags->setObjectName(QStringLiteral("SpecialFlags"));

@@ -52,33 +52,4 @@ QList<int> hoistPictureIds(const Hoist &hoist)
     return ids;
 }
 
-void chainTabOrder(const QList<QWidget *> &widgets)
-{
-    for (qsizetype i = 1; i < widgets.size(); ++i)
-        QWidget::setTabOrder(widgets.at(i - 1), widgets.at(i));
-}
-
-QString withoutAccessKey(QString caption)
-{
-    return caption.remove(QLatin1Char('&')).trimmed();
-}
-
-Label *makeLabel(QWidget *parent, const char *name, const QString &caption, QRect rect)
-{
-    auto *label = new Label(parent);
-    label->setObjectName(QLatin1String(name));
-    label->setCaption(caption);
-    label->setGeometry(rect);
-    return label;
-}
-
-QPushButton *makeButton(QWidget *parent, const char *name, const QString &caption, QRect rect)
-{
-    auto *button = new QPushButton(caption, parent);
-    button->setObjectName(QLatin1String(name));
-    button->setGeometry(rect);
-    button->setAccessibleName(withoutAccessKey(caption));
-    return button;
-}
-
 } // namespace vexo

@@ -34,13 +34,5 @@ void showInHoist(const Hoist &hoist, int index, int pictureId);
 // Each box's picture id, top down; 0 where the box is hidden, a gap.
 QList<int> hoistPictureIds(const Hoist &hoist);
 
-// Tab order through `widgets`, first to last.
-void chainTabOrder(const QList<QWidget *> &widgets);
-
-// A caption without its access-key marker, as an accessible name.
-QString withoutAccessKey(QString caption);
-
-Label *makeLabel(QWidget *parent, const char *name, const QString &caption, QRect rect);
-QPushButton *makeButton(QWidget *parent, const char *name, const QString &caption, QRect rect);
 
 } // namespace vexo

@@ -18,8 +18,6 @@ namespace vexo {
 
 WordQuizForm::WordQuizForm() : ModeWindow(QStringLiteral("WordQuizForm"), 1, 4035, 7470, 1695)
 {
-    setWindowIcon(SvgIcon(QStringLiteral(":/icons/vexo")));
-    modeCombo()->setToolTip(QStringLiteral("Select program mode"));
 
     Line1 = buildHalyard(this);
     Image1 = buildHoist(this, 120);
@@ -95,10 +93,7 @@ void WordQuizForm::Answer_KeyPress()
 
 void WordQuizForm::CheatButton_Click()
 {
-    CheatForm &listing = getWindow<CheatForm>();
-    listing.show();
-    listing.raise();
-    listing.activateWindow();
+    getWindow<CheatForm>().bringToFront();
 }
 
 void WordQuizForm::AboutButton_Click()
