@@ -57,7 +57,7 @@ const std::array<Meaning, 30> Meanings{{
 
 QString FlagMeaning(const QString &code)
 {
-    if (code.size() != 1)
+    if (code.size() != 1 || code.at(0).unicode() > 255) // U+0131 and U+017F upper-case to I and S
         return QString();
     const QString upper = upperPerChar(code);
     for (const Meaning &entry : Meanings) {
