@@ -1,0 +1,15 @@
+# Installs the program with the files a Linux desktop needs to list it:
+# the launcher entry, the AppStream metadata and the icon, all named by the
+# application id so the window manager and software centres can match them.
+include(GNUInstallDirs)
+
+set(VEXO_APP_ID net.tobrin.Vexo)
+
+install(TARGETS vexo RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(FILES ${CMAKE_SOURCE_DIR}/desktop/${VEXO_APP_ID}.desktop
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${CMAKE_SOURCE_DIR}/desktop/${VEXO_APP_ID}.metainfo.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+install(FILES ${CMAKE_SOURCE_DIR}/resources/icons/vexo.svg
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
+        RENAME ${VEXO_APP_ID}.svg)
