@@ -32,8 +32,9 @@ case "$mode" in
   test)
     cmake -S . -B build/test -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVEXO_SANITIZE=ON
     cmake --build build/test -j "$jobs"
-    cd build/test
-    QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$jobs"
+    (cd build/test && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$jobs")
+    # A short fuzzing pass over the catalogue, the substitutes and the word test.
+    ./tools/fuzz.sh 10
     ;;
   *)
     echo "usage: $0 [run|test]" >&2

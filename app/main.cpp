@@ -1,3 +1,4 @@
+#include "app/application.h"
 #include "app/startup.h"
 
 #include <QApplication>
@@ -5,6 +6,7 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    vexo::setUpApplication();
     vexo::Main();
     return app.exec();
 }

@@ -1,5 +1,6 @@
 #include "app/random.h"
 
+#include <optional>
 #include <random>
 
 namespace vexo {
@@ -17,8 +18,26 @@ void seedRandom(quint64 seed)
     generator().seed(seed);
 }
 
+namespace {
+std::optional<quint64> &heldSeed()
+{
+    static std::optional<quint64> seed;
+    return seed;
+}
+} // namespace
+
+void holdNextSeed(quint64 seed)
+{
+    heldSeed() = seed;
+}
+
 void seedRandomFromEntropy()
 {
+    if (heldSeed()) {
+        generator().seed(*heldSeed());
+        heldSeed().reset();
+        return;
+    }
     std::random_device device;
     std::seed_seq seq{device(), device(), device(), device()};
     generator().seed(seq);

@@ -9,6 +9,10 @@ namespace vexo {
 void seedRandom(quint64 seed);
 void seedRandomFromEntropy();
 
+// Makes the next seedRandomFromEntropy() use this seed, so that a test can
+// replay a start-up exactly.
+void holdNextSeed(quint64 seed);
+
 // Uniform in [0, 1).
 double randomUnit();
 

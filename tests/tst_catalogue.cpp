@@ -145,6 +145,9 @@ private Q_SLOTS:
         QTest::addRow("empty") << "" << "";
         QTest::addRow("two letters") << "AB" << "";
         QTest::addRow("latin-1") << QString(QChar(0xE1)) << "";
+        // These upper-case onto I and S but are no flags.
+        QTest::addRow("dotless i") << QString(QChar(0x131)) << "";
+        QTest::addRow("long s") << QString(QChar(0x17F)) << "";
     }
     void meanings()
     {
