@@ -63,7 +63,8 @@ void Label::paintEvent(QPaintEvent *event)
     const qreal ratio = devicePixelRatioF();
     if (m_rendered.isNull() || m_renderedText != shown || m_rendered.deviceIndependentSize() != QSizeF(area.size()) ||
         !qFuzzyCompare(m_rendered.devicePixelRatio(), ratio)) {
-        QTextLayout layout(shown, font());
+        // QTextLayout breaks lines only at the Unicode line separator.
+        QTextLayout layout(QString(shown).replace(QLatin1Char('\n'), QChar::LineSeparator), font());
         QTextOption option(alignment() & Qt::AlignHorizontal_Mask);
         option.setWrapMode(wordWrap() ? QTextOption::WordWrap : QTextOption::ManualWrap);
         layout.setTextOption(option);

@@ -190,19 +190,6 @@ private Q_SLOTS:
             QCOMPARE(QApplication::focusWidget(), next);
         }
     }
-
-    // Saves a picture of the window when VEXO_SCREENSHOTS names a folder.
-    void screenshot()
-    {
-        const QString dir = qEnvironmentVariable("VEXO_SCREENSHOTS");
-        if (dir.isEmpty())
-            QSKIP("VEXO_SCREENSHOTS not set");
-        shared().CurrentMode = 2;
-        SwitchMode(2);
-        QTest::mouseClick(box("UseNATOFlagsCK"), Qt::LeftButton);
-        QTest::keyClicks(text(), "Vexo 1?");
-        QVERIFY(form->grab().save(dir + QStringLiteral("/show-flags.png")));
-    }
 };
 
 QTEST_MAIN(DrawFlagsTest)

@@ -219,20 +219,6 @@ private Q_SLOTS:
         QTRY_VERIFY(opened());
         QVERIFY(form->isVisible());
     }
-
-    // Saves a picture of the window when VEXO_SCREENSHOTS names a folder.
-    void screenshot()
-    {
-        const QString dir = qEnvironmentVariable("VEXO_SCREENSHOTS");
-        if (dir.isEmpty())
-            QSKIP("VEXO_SCREENSHOTS not set");
-        shared().CurrentMode = 1;
-        SwitchMode(1);
-        ask(QStringLiteral("rigging"), QString());
-        seedRandom(seedDrawing(QStringLiteral("beam reach"), shared().CurrentWord));
-        answerWith(QStringLiteral("riging"));
-        QVERIFY(form->grab().save(dir + QStringLiteral("/word-quiz.png")));
-    }
 };
 
 QTEST_MAIN(WordQuizTest)

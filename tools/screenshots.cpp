@@ -1,0 +1,119 @@
+// Pictures of every window in use, for the README and the AppStream metadata.
+//   vexo-screenshots <folder>
+// Runs offscreen; each window is grabbed after a few answers have been given.
+
+#include "app/controls.h"
+#include "app/mode_switch.h"
+#include "app/random.h"
+#include "app/shared_state.h"
+#include "app/startup.h"
+#include "app/windows.h"
+#include "meanings/meaning_form.h"
+#include "meanings/race_meaning_form.h"
+#include "quiz/quiz_form.h"
+#include "quiz/score_form.h"
+#include "reference/about_form.h"
+#include "reference/cheat_form.h"
+#include "reference/cheat_mean_form.h"
+#include "words/draw_flags_form.h"
+#include "words/typing_limit_edit.h"
+#include "words/word_quiz_form.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QTest>
+
+#include <cstdio>
+
+using namespace vexo;
+
+namespace {
+
+QString folder;
+
+bool save(QWidget &window, const char *name)
+{
+    QCoreApplication::processEvents();
+    const QString path = folder + QLatin1Char('/') + QLatin1String(name);
+    const bool saved = window.grab().save(path);
+    std::printf("%s %s\n", saved ? "wrote" : "could not write", qPrintable(path));
+    return saved;
+}
+
+// Gives the shown quiz `count` answers, every third one wrong.
+void answerFlags(QuizForm &quiz, int count)
+{
+    for (int i = 0; i < count; ++i) {
+        const QString flag = shared().CurrentQuizFlag;
+        QTest::keyClicks(quiz.AnswerBox, i % 3 == 2 ? QStringLiteral("x") : flag);
+    }
+}
+
+void pickAnswer(PickList *list, int entry)
+{
+    list->setCurrentIndex(entry);
+    QTest::keyClick(list, Qt::Key_Return);
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: vexo-screenshots <folder>\n");
+        return 2;
+    }
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    folder = QString::fromLocal8Bit(argv[1]);
+    holdNextSeed(2004);
+    Main();
+    bool ok = true;
+
+    QuizForm &quiz = getWindow<QuizForm>();
+    answerFlags(quiz, 40);
+    ok &= save(quiz, "flag-quiz.png");
+    QTest::mouseClick(quiz.ScoreButton, Qt::LeftButton);
+    ok &= save(getWindow<ScoreForm>(), "score-chart.png");
+    QTest::mouseClick(quiz.NumberFlags, Qt::LeftButton);
+    QTest::mouseClick(quiz.CheatButton, Qt::LeftButton);
+    ok &= save(getWindow<CheatForm>(), "flags-listing.png");
+    QTest::mouseClick(quiz.NumberFlags, Qt::LeftButton);
+
+    shared().CurrentMode = 1;
+    SwitchMode(1);
+    WordQuizForm &words = getWindow<WordQuizForm>();
+    QTest::keyClicks(words.Answer, shared().CurrentWord);
+    QTest::keyClick(words.Answer, Qt::Key_Return);
+    QTest::keyClicks(words.Answer, QStringLiteral("rope"));
+    QTest::keyClick(words.Answer, Qt::Key_Return);
+    ok &= save(words, "word-quiz.png");
+
+    shared().CurrentMode = 2;
+    SwitchMode(2);
+    DrawFlagsForm &draw = getWindow<DrawFlagsForm>();
+    QTest::mouseClick(draw.UseNATOFlagsCK, Qt::LeftButton);
+    QTest::keyClicks(draw.Text1, QStringLiteral("Vexo 1?"));
+    ok &= save(draw, "show-flags.png");
+
+    shared().CurrentMode = 3;
+    SwitchMode(3);
+    MeaningForm &meanings = getWindow<MeaningForm>();
+    pickAnswer(meanings.Answer, 9);
+    pickAnswer(meanings.Answer, 4);
+    ok &= save(meanings, "flag-meanings.png");
+
+    shared().CurrentMode = 4;
+    SwitchMode(4);
+    raceMeaningForm &race = getWindow<raceMeaningForm>();
+    pickAnswer(race.Answer, 8);
+    ok &= save(race, "race-meanings.png");
+
+    getWindow<CheatMeanForm>().show();
+    ok &= save(getWindow<CheatMeanForm>(), "meanings-help.png");
+    ShowAbout();
+    ok &= save(getWindow<frmAbout>(), "about.png");
+    return ok ? 0 : 1;
+}
