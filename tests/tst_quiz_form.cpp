@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QImage>
 #include <QTest>
 
 using namespace vexo;
@@ -44,6 +45,22 @@ class QuizFormTest : public QObject
     // Clicks the label beside a box, as a user toggling the category does.
     void clickLabel(const char *name) { QTest::mouseClick(label(name), Qt::LeftButton); }
     CategoryBoxes boxes() const { return quiz->categoryBoxes(); }
+
+    // Bands of rows holding dark (text) pixels in a picture of the widget.
+    static int textBands(QWidget *widget)
+    {
+        const QImage image = widget->grab().toImage();
+        int bands = 0;
+        bool inBand = false;
+        for (int y = 0; y < image.height(); ++y) {
+            bool ink = false;
+            for (int x = 0; x < image.width() && !ink; ++x)
+                ink = qGray(image.pixel(x, y)) < 96;
+            bands += ink && !inBand;
+            inBand = ink;
+        }
+        return bands;
+    }
 
 private Q_SLOTS:
     void init()
@@ -96,6 +113,8 @@ private Q_SLOTS:
         type("b");
         QCOMPARE(label("Status")->caption(), QStringLiteral("Correct!\rScore is 1 / 1"));
         QCOMPARE(label("Status")->text(), QStringLiteral("Correct!\nScore is 1 / 1"));
+        QCOMPARE(textBands(label("Status")), 2); // the carriage return breaks the line
+        QCOMPARE(textBands(label("InstructionLabel")), 3);
         QCOMPARE(label("Percent")->caption(), QStringLiteral("100%"));
         QCOMPARE(label("PrevAnswer")->caption(), QStringLiteral("Bravo"));
         QCOMPARE(label("Meaning")->caption(),
