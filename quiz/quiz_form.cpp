@@ -66,7 +66,8 @@ QuizForm::QuizForm() : ModeWindow(QStringLiteral("QuizForm"), 0, 4035, 7305, 181
     PrevAnswerFrame->setObjectName(QStringLiteral("PrevAnswerFrame"));
     PrevAnswerFrame->setGeometry(twipsRect(0, 2400, 3960, 2895));
     PrevAnswerFrame->setBorderShown(false);
-    PrevAnswer = label(PrevAnswerFrame, "PrevAnswer", QString(), twipsRect(1920, 120, 1575, 375));
+    // Wider than drawn (1575) so that "Interrogative" fits in the bold name font.
+    PrevAnswer = label(PrevAnswerFrame, "PrevAnswer", QString(), twipsRect(1920, 120, 1935, 375));
     PrevAnswer->setFont(layoutFont(QStringLiteral("Tahoma"), 12, true));
     PrevLine = new LineControl(PrevAnswerFrame);
     PrevLine->setObjectName(QStringLiteral("PrevLine"));
