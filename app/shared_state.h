@@ -4,6 +4,7 @@
 #include <QtGlobal>
 
 #include <array>
+#include <limits>
 
 namespace vexo {
 
@@ -66,6 +67,23 @@ struct SharedState
     QString RaceStatusText;
     std::array<QString, 21> RecentRaceFlags{};
 };
+
+// Counts one answer. A score that has reached the counter's top stops there
+// rather than wrap, so right never exceeds asked.
+inline void CountAnswer(qint32 &right, qint32 &asked, bool isRight)
+{
+    if (asked == std::numeric_limits<qint32>::max())
+        return;
+    ++asked;
+    if (isRight)
+        ++right;
+}
+
+inline void CountUp(qint32 &tally)
+{
+    if (tally < std::numeric_limits<qint32>::max())
+        ++tally;
+}
 
 // The one instance of the shared state.
 SharedState &shared();

@@ -73,21 +73,11 @@ QString scoreLine(qint32 right, qint32 asked)
            QString::number(asked);
 }
 
-// A score that has reached the counter's top stops there rather than wrap.
-void countAnswer(qint32 &right, qint32 &asked, bool isRight)
-{
-    if (asked == std::numeric_limits<qint32>::max())
-        return;
-    ++asked;
-    if (isRight)
-        ++right;
-}
-
 MeaningVerdict judge(const QuizState &q, const QuizRules &rules)
 {
     q.answer = rules.answerCode(q.choice);
     const bool isRight = upperPerChar(q.flag) == q.answer;
-    countAnswer(q.right, q.asked, isRight);
+    CountAnswer(q.right, q.asked, isRight);
     q.percent = CutPercent(q.right, q.asked);
     if (isRight)
         q.status = QStringLiteral("Correct!\r") + scoreLine(q.right, q.asked);

@@ -97,15 +97,15 @@ void NextQuestion(QuizView &view)
     const bool answered = !s.LastAnswer.isEmpty();
     if (answered) {
         const int tally = tallyIndex(s.CurrentQuizFlag);
-        ++s.QuizAskedCount;
-        if (answer == s.CurrentQuizFlag) {
-            ++s.QuizRightCount;
-            ++s.RightTally[tally];
+        const bool right = answer == s.CurrentQuizFlag;
+        CountAnswer(s.QuizRightCount, s.QuizAskedCount, right);
+        if (right) {
+            CountUp(s.RightTally[tally]);
             s.QuizStatusText = QStringLiteral("Correct!\rScore is %1 / %2")
                                    .arg(s.QuizRightCount)
                                    .arg(s.QuizAskedCount);
         } else {
-            ++s.WrongTally[tally];
+            CountUp(s.WrongTally[tally]);
             view.beep();
             s.QuizStatusText = QStringLiteral("WRONG.\rYour answer was \r") + FlagName(s.LastAnswer) +
                                QStringLiteral("\rScore is %1 / %2")

@@ -1,9 +1,13 @@
 #pragma once
 
+#include "app/mode_switch.h"
 #include "app/random.h"
 #include "app/shared_state.h"
+#include "app/windows.h"
 
+#include <QCoreApplication>
 #include <QLocale>
+#include <QTest>
 
 namespace vexo::test {
 
@@ -13,6 +17,26 @@ inline void freshRun(quint64 seed = 1)
     QLocale::setDefault(QLocale::c());
     resetSharedState();
     seedRandom(seed);
+}
+
+// The window, created if need be, shown and active as a user finds it.
+template <class W>
+W *openWindow()
+{
+    W *window = &getWindow<W>();
+    window->show();
+    window->activateWindow();
+    if (!QTest::qWaitForWindowActive(window))
+        qWarning("%s did not become active", qPrintable(window->objectName()));
+    return window;
+}
+
+// Closes every window but About, as closing the flag quiz does, and lets
+// them go.
+inline void closeWindows()
+{
+    UnloadAllButAbout();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 } // namespace vexo::test

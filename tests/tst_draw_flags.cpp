@@ -42,16 +42,9 @@ private Q_SLOTS:
     void init()
     {
         test::freshRun(5);
-        form = &getWindow<DrawFlagsForm>();
-        form->show();
-        form->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(form));
+        form = test::openWindow<DrawFlagsForm>();
     }
-    void cleanup()
-    {
-        UnloadAllButAbout();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
+    void cleanup() { test::closeWindows(); }
 
     void drawnFlags_data()
     {

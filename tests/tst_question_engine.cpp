@@ -324,6 +324,14 @@ private Q_SLOTS:
         QCOMPARE(shared().QuizRightCount, 32768);
         QCOMPARE(shared().QuizStatusText, QStringLiteral("Correct!\rScore is 32768 / 32768"));
         QCOMPARE(view.previous.percent, QStringLiteral("100%"));
+        // At the counter's top the score stops rather than wrap.
+        shared().QuizAskedCount = shared().QuizRightCount = std::numeric_limits<qint32>::max();
+        shared().RightTally['B'] = std::numeric_limits<qint32>::max();
+        shared().CurrentQuizFlag = "B";
+        view.answer("b");
+        QCOMPARE(shared().QuizAskedCount, std::numeric_limits<qint32>::max());
+        QCOMPARE(shared().RightTally['B'], std::numeric_limits<qint32>::max());
+        QVERIFY(shared().QuizRightCount <= shared().QuizAskedCount);
     }
 
     void depthCappedAtThirty()

@@ -72,12 +72,7 @@ private Q_SLOTS:
         quiz->activateWindow();
         answerBox()->setFocus();
     }
-    void cleanup()
-    {
-        if (QuizForm *q = existingWindow<QuizForm>())
-            q->unload();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
+    void cleanup() { test::closeWindows(); }
 
     void startState()
     {

@@ -35,12 +35,7 @@ private Q_SLOTS:
         Main();
         quiz = &getWindow<QuizForm>();
     }
-    void cleanup()
-    {
-        if (QuizForm *q = existingWindow<QuizForm>())
-            q->unload();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
+    void cleanup() { test::closeWindows(); }
 
     void scaleRows_data()
     {

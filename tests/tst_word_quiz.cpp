@@ -74,16 +74,9 @@ private Q_SLOTS:
     void init()
     {
         test::freshRun(11);
-        form = &getWindow<WordQuizForm>();
-        form->show();
-        form->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(form));
+        form = test::openWindow<WordQuizForm>();
     }
-    void cleanup()
-    {
-        UnloadAllButAbout();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
+    void cleanup() { test::closeWindows(); }
 
     void oneTurn_data()
     {

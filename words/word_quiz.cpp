@@ -30,11 +30,10 @@ bool CheckWordAnswer(const QString &answer)
 {
     SharedState &s = shared();
     s.WordAnswer = answer;
-    ++s.WordAskedCount;
     const bool right = lowerFlagCodes(s.CurrentWord) == lowerFlagCodes(s.WordAnswer);
+    CountAnswer(s.WordRightCount, s.WordAskedCount, right);
     const QString score = QStringLiteral("Score is %1/%2");
     if (right) {
-        ++s.WordRightCount;
         s.WordStatusText = QStringLiteral("Correct!\r") + score.arg(s.WordRightCount).arg(s.WordAskedCount);
     } else {
         s.WordStatusText = QStringLiteral("Your answer\r\"") + s.WordAnswer + QStringLiteral("\"\rwas WRONG.\r") +
