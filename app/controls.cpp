@@ -111,12 +111,6 @@ void ImageBox::setStretchedPicture(int pictureId)
     setPixmap(FlagPicture(pictureId, size()));
 }
 
-void ImageBox::clearPicture()
-{
-    m_pictureId = 0;
-    clear();
-}
-
 LineControl::LineControl(QWidget *parent) : QWidget(parent)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);

@@ -48,7 +48,6 @@ public:
     explicit ImageBox(QWidget *parent = nullptr);
     void setPicture(int pictureId);
     void setStretchedPicture(int pictureId);
-    void clearPicture();
     int pictureId() const { return m_pictureId; }
 
 private:
@@ -81,7 +80,6 @@ class ShapeBox : public QWidget
 public:
     explicit ShapeBox(QWidget *parent = nullptr);
     void setColors(const QColor &fill, const QColor &border);
-    QColor fillColor() const { return m_fill; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;

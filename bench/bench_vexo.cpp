@@ -99,76 +99,77 @@ void startProgram()
     Q_UNUSED(started);
 }
 
-void BM_FlagQuizAnswer(benchmark::State &state)
+// Shows the mode's window as the selector does, the program started once.
+template <class W>
+W &openMode(int mode)
 {
     startProgram();
-    SwitchMode(0);
-    QuizForm &quiz = getWindow<QuizForm>();
+    shared().CurrentMode = mode;
+    SwitchMode(mode);
+    return getWindow<W>();
+}
+
+// Times `act` with its repaint; `prepare` runs untimed before each.
+template <class Prepare, class Act>
+void measure(benchmark::State &state, Prepare prepare, Act act)
+{
     for (auto _ : state) {
-        QTest::keyClick(quiz.AnswerBox, Qt::Key_X);
+        state.PauseTiming();
+        prepare();
+        state.ResumeTiming();
+        act();
         settle();
     }
+}
+
+template <class Act>
+void measure(benchmark::State &state, Act act)
+{
+    for (auto _ : state) {
+        act();
+        settle();
+    }
+}
+
+void BM_FlagQuizAnswer(benchmark::State &state)
+{
+    QuizForm &quiz = openMode<QuizForm>(0);
+    measure(state, [&] { QTest::keyClick(quiz.AnswerBox, Qt::Key_X); });
 }
 BENCHMARK(BM_FlagQuizAnswer)->Unit(benchmark::kMicrosecond);
 
 void BM_CategoryToggle(benchmark::State &state)
 {
-    startProgram();
-    SwitchMode(0);
-    QuizForm &quiz = getWindow<QuizForm>();
-    for (auto _ : state) {
-        QTest::mouseClick(quiz.NATOFlags, Qt::LeftButton);
-        settle();
-    }
+    QuizForm &quiz = openMode<QuizForm>(0);
+    measure(state, [&] { QTest::mouseClick(quiz.NATOFlags, Qt::LeftButton); });
 }
 BENCHMARK(BM_CategoryToggle)->Unit(benchmark::kMicrosecond);
 
 void BM_ShowFlagsKeystroke(benchmark::State &state)
 {
-    startProgram();
-    SwitchMode(2);
-    DrawFlagsForm &draw = getWindow<DrawFlagsForm>();
+    DrawFlagsForm &draw = openMode<DrawFlagsForm>(2);
     draw.Text1->setText(QStringLiteral("signal"));
     bool typeLetter = true;
-    for (auto _ : state) {
+    measure(state, [&] {
         QTest::keyClick(draw.Text1, typeLetter ? Qt::Key_S : Qt::Key_Backspace);
         typeLetter = !typeLetter;
-        settle();
-    }
-    SwitchMode(0);
+    });
 }
 BENCHMARK(BM_ShowFlagsKeystroke)->Unit(benchmark::kMicrosecond);
 
 void BM_WordQuizAnswer(benchmark::State &state)
 {
-    startProgram();
-    SwitchMode(1);
-    WordQuizForm &words = getWindow<WordQuizForm>();
-    for (auto _ : state) {
-        state.PauseTiming();
-        words.Answer->setText(QStringLiteral("knot"));
-        state.ResumeTiming();
-        QTest::keyClick(words.Answer, Qt::Key_Return);
-        settle();
-    }
-    SwitchMode(0);
+    WordQuizForm &words = openMode<WordQuizForm>(1);
+    measure(state, [&] { words.Answer->setText(QStringLiteral("knot")); },
+            [&] { QTest::keyClick(words.Answer, Qt::Key_Return); });
 }
 BENCHMARK(BM_WordQuizAnswer)->Unit(benchmark::kMicrosecond);
 
 void BM_MeaningsAnswer(benchmark::State &state)
 {
-    startProgram();
-    SwitchMode(3);
-    MeaningForm &meanings = getWindow<MeaningForm>();
-    auto *answer = meanings.findChild<PickList *>(QStringLiteral("Answer"));
-    for (auto _ : state) {
-        state.PauseTiming();
-        answer->setCurrentIndex(5);
-        state.ResumeTiming();
-        QTest::keyClick(answer, Qt::Key_Return);
-        settle();
-    }
-    SwitchMode(0);
+    MeaningForm &meanings = openMode<MeaningForm>(3);
+    measure(state, [&] { meanings.Answer->setCurrentIndex(5); },
+            [&] { QTest::keyClick(meanings.Answer, Qt::Key_Return); });
 }
 BENCHMARK(BM_MeaningsAnswer)->Unit(benchmark::kMicrosecond);
 

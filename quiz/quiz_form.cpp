@@ -24,14 +24,7 @@ QuizForm::QuizForm() : ModeWindow(QStringLiteral("QuizForm"), 0, 4035, 7305, 181
 {
     modeCombo()->setToolTip(QStringLiteral("Select program mode"));
 
-    auto label = [](QWidget *parent, const char *name, const QString &caption, QRect rect) {
-        return makeLabel(parent, name, caption, rect);
-    };
-    auto button = [this](const char *name, const QString &caption, QRect rect) {
-        return makeButton(this, name, caption, rect);
-    };
-
-    QuestionLabel = label(this, "QuestionLabel", QStringLiteral("Which flag is this?"),
+    QuestionLabel = makeLabel(this, "QuestionLabel", QStringLiteral("Which flag is this?"),
                           twipsRect(120, 480, 1455, 375));
     CurrImage = new ImageBox(this);
     CurrImage->setObjectName(QStringLiteral("CurrImage"));
@@ -40,7 +33,7 @@ QuizForm::QuizForm() : ModeWindow(QStringLiteral("QuizForm"), 0, 4035, 7305, 181
     CurrLine = new LineControl(this);
     CurrLine->setObjectName(QStringLiteral("CurrLine"));
     CurrLine->setLineTwips(120, 720, 120, 2280);
-    Label1 = label(this, "Label1", QStringLiteral("Answer:"), twipsRect(1920, 720, 735, 255));
+    Label1 = makeLabel(this, "Label1", QStringLiteral("Answer:"), twipsRect(1920, 720, 735, 255));
 
     AnswerBox = new QLineEdit(this);
     AnswerBox->setObjectName(QStringLiteral("AnswerBox"));
@@ -56,18 +49,18 @@ QuizForm::QuizForm() : ModeWindow(QStringLiteral("QuizForm"), 0, 4035, 7305, 181
         QStringLiteral("For NATO signal flags only, choose from list then click/type Enter."));
     NonAlphaNum->setAccessibleName(QStringLiteral("NATO signal flag"));
     NonAlphaNum->hide();
-    Go = button("Go", QStringLiteral("Enter"), twipsRect(3360, 1320, 615, 255));
+    Go = makeButton(this, "Go", QStringLiteral("Enter"), twipsRect(3360, 1320, 615, 255));
     Go->setAccessibleName(QStringLiteral("Enter NATO flag"));
     Go->hide();
 
-    InstructionLabel = label(this, "InstructionLabel", QString(), twipsRect(240, 1800, 3735, 735));
+    InstructionLabel = makeLabel(this, "InstructionLabel", QString(), twipsRect(240, 1800, 3735, 735));
 
     PrevAnswerFrame = new Frame(this);
     PrevAnswerFrame->setObjectName(QStringLiteral("PrevAnswerFrame"));
     PrevAnswerFrame->setGeometry(twipsRect(0, 2400, 3960, 2895));
     PrevAnswerFrame->setBorderShown(false);
     // Wider than drawn (1575) so that "Interrogative" fits in the bold name font.
-    PrevAnswer = label(PrevAnswerFrame, "PrevAnswer", QString(), twipsRect(1920, 120, 1935, 375));
+    PrevAnswer = makeLabel(PrevAnswerFrame, "PrevAnswer", QString(), twipsRect(1920, 120, 1935, 375));
     PrevAnswer->setFont(layoutFont(QStringLiteral("Tahoma"), 12, true));
     PrevLine = new LineControl(PrevAnswerFrame);
     PrevLine->setObjectName(QStringLiteral("PrevLine"));
@@ -76,9 +69,9 @@ QuizForm::QuizForm() : ModeWindow(QStringLiteral("QuizForm"), 0, 4035, 7305, 181
     PrevImage = new ImageBox(PrevAnswerFrame);
     PrevImage->setObjectName(QStringLiteral("PrevImage"));
     PrevImage->setGeometry(twipsRect(1920, 480, 1335, 735));
-    Meaning = label(PrevAnswerFrame, "Meaning", QString(), twipsRect(1800, 1560, 2055, 1215));
-    Status = label(PrevAnswerFrame, "Status", QString(), twipsRect(240, 480, 1695, 855));
-    Percent = label(PrevAnswerFrame, "Percent", QString(), twipsRect(480, 1440, 1215, 495));
+    Meaning = makeLabel(PrevAnswerFrame, "Meaning", QString(), twipsRect(1800, 1560, 2055, 1215));
+    Status = makeLabel(PrevAnswerFrame, "Status", QString(), twipsRect(240, 480, 1695, 855));
+    Percent = makeLabel(PrevAnswerFrame, "Percent", QString(), twipsRect(480, 1440, 1215, 495));
     Percent->setFont(layoutFont(QStringLiteral("Tahoma"), 14.25, true));
 
     Frame1 = new Frame(this);
@@ -115,9 +108,9 @@ QuizForm::QuizForm() : ModeWindow(QStringLiteral("QuizForm"), 0, 4035, 7305, 181
     NumeralLabel = boxLabel("NumeralLabel", QStringLiteral("NATO Numeral &Flags"), 2400, 720, 1575,
                             NumberFlags, QStringLiteral("Include NATO (square) number flags"));
 
-    CheatButton = button("CheatButton", QStringLiteral("Flags &Help"), twipsRect(480, 6720, 855, 495));
-    ScoreButton = button("ScoreButton", QStringLiteral("Stats"), twipsRect(1560, 6720, 855, 495));
-    AboutButton = button("AboutButton", QStringLiteral("A&bout"), twipsRect(2640, 6720, 855, 495));
+    CheatButton = makeButton(this, "CheatButton", QStringLiteral("Flags &Help"), twipsRect(480, 6720, 855, 495));
+    ScoreButton = makeButton(this, "ScoreButton", QStringLiteral("Stats"), twipsRect(1560, 6720, 855, 495));
+    AboutButton = makeButton(this, "AboutButton", QStringLiteral("A&bout"), twipsRect(2640, 6720, 855, 495));
 
     // Tab order; labels take no focus.
     const QList<QWidget *> order{AnswerBox, NonAlphaNum, Go,           CheatButton, AboutButton,
@@ -211,10 +204,8 @@ void QuizForm::Go_Click()
     const int entry = NonAlphaNum->currentIndex();
     if (entry >= 1 && entry <= 17)
         AnswerBox->setText(NatoSpecialCode(entry));
-    if (categoryBoxes().onlyNatoSpecials())
-        NonAlphaNum->setFocus();
-    else
-        AnswerBox->setFocus();
+    AnswerBox->setFocus();
+    focusNatoListIfOnlyNato();
     NonAlphaNum->setCurrentIndex(0);
 }
 

@@ -395,9 +395,6 @@ private:
         auto percent = [](qint64 right, qint64 asked) {
             return PercentText(CutPercent(right, asked)) + QLatin1Char('%');
         };
-        if (now.quizAsked > 0 && quiz.Percent->caption() != percent(now.quizRight, now.quizAsked) &&
-            !s.LastAnswer.isEmpty())
-            return QStringLiteral("flag quiz shows ") + quiz.Percent->caption() + where;
         if (now.quizAsked > 0 && quiz.Percent->caption() != percent(now.quizRight, now.quizAsked))
             return QStringLiteral("flag quiz shows ") + quiz.Percent->caption() + where;
         if (now.wordAsked > 0 &&
