@@ -1,14 +1,14 @@
 #include "app/mode_switch.h"
 
-#include "app/controls.h"
-#include "app/shared_state.h"
-#include "app/windows.h"
+#include "core/shared_state.h"
 #include "meanings/meaning_form.h"
 #include "meanings/race_meaning_form.h"
 #include "quiz/quiz_form.h"
 #include "quiz/score_form.h"
 #include "reference/cheat_form.h"
 #include "reference/cheat_mean_form.h"
+#include "ui/controls.h"
+#include "ui/windows.h"
 #include "words/draw_flags_form.h"
 #include "words/word_quiz_form.h"
 
@@ -59,11 +59,6 @@ void SwitchMode(int mode)
     target->bringToFront();
 }
 
-void UnloadQuizForm()
-{
-    unloadIfExists<QuizForm>();
-}
-
 void UnloadAllButAbout()
 {
     unloadIfExists<QuizForm>();
@@ -74,6 +69,11 @@ void UnloadAllButAbout()
     unloadIfExists<MeaningForm>();
     unloadIfExists<raceMeaningForm>();
     unloadIfExists<ScoreForm>();
+}
+
+void installModeHooks()
+{
+    modeHooks() = {SwitchMode, UnloadAllButAbout};
 }
 
 } // namespace vexo

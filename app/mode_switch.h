@@ -1,12 +1,8 @@
 #pragma once
 
+#include "ui/mode_window.h"
+
 namespace vexo {
-
-class ModeWindow;
-
-// Number of modes the selector offers (flag quiz, word quiz, show flags,
-// flag meanings, race meanings).
-inline constexpr int ModeCount = 5;
 
 // The window of a mode, created if needed; nullptr for a number outside the table.
 ModeWindow *modeWindow(int mode);
@@ -15,10 +11,10 @@ ModeWindow *modeWindow(int mode);
 // every mode window and shows this one. Numbers outside the table do nothing.
 void SwitchMode(int mode);
 
-// Unloads the flag quiz window if it exists; its close unloads the others.
-void UnloadQuizForm();
-
 // Unloads, in order, every window but the About window.
 void UnloadAllButAbout();
+
+// Lets the mode windows switch modes and end the program through the two above.
+void installModeHooks();
 
 } // namespace vexo

@@ -1,16 +1,16 @@
 #include "app/startup.h"
 
-#include "app/controls.h"
 #include "app/mode_switch.h"
-#include "app/random.h"
-#include "app/shared_state.h"
-#include "app/windows.h"
 #include "catalogue/flags.h"
 #include "catalogue/substitutes.h"
+#include "core/random.h"
+#include "core/shared_state.h"
 #include "meanings/meaning_form.h"
 #include "meanings/race_meaning_form.h"
 #include "quiz/question_engine.h"
 #include "quiz/quiz_form.h"
+#include "ui/controls.h"
+#include "ui/windows.h"
 #include "words/word_list.h"
 #include "words/word_quiz_form.h"
 
@@ -58,6 +58,7 @@ void Main()
     quiz.CurrImage->setPicture(FlagPictureId(s.CurrentQuizFlag));
     quiz.InstructionLabel->setCaption(InstructionText());
 
+    installModeHooks();
     SwitchMode(0);
 }
 

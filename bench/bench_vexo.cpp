@@ -7,14 +7,14 @@
 //   vexo-bench --bare-startup  the same for a bare Qt window
 //   vexo-bench --profile-answers  300 flag-quiz answers, for callgrind's --toggle-collect
 
-#include "app/controls.h"
 #include "app/mode_switch.h"
-#include "app/random.h"
-#include "app/shared_state.h"
 #include "app/startup.h"
-#include "app/windows.h"
+#include "core/random.h"
+#include "core/shared_state.h"
 #include "meanings/meaning_form.h"
 #include "quiz/quiz_form.h"
+#include "ui/controls.h"
+#include "ui/windows.h"
 #include "words/draw_flags_form.h"
 #include "words/typing_limit_edit.h"
 #include "words/word_quiz_form.h"

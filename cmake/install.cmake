@@ -6,10 +6,10 @@ include(GNUInstallDirs)
 set(VEXO_APP_ID net.tobrin.Vexo)
 
 install(TARGETS vexo RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-install(FILES ${CMAKE_SOURCE_DIR}/desktop/${VEXO_APP_ID}.desktop
+install(FILES ${PROJECT_SOURCE_DIR}/desktop/${VEXO_APP_ID}.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-install(FILES ${CMAKE_SOURCE_DIR}/desktop/${VEXO_APP_ID}.metainfo.xml
+install(FILES ${PROJECT_SOURCE_DIR}/desktop/${VEXO_APP_ID}.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
-install(FILES ${CMAKE_SOURCE_DIR}/resources/icons/vexo.svg
+install(FILES ${PROJECT_SOURCE_DIR}/resources/icons/vexo.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
         RENAME ${VEXO_APP_ID}.svg)

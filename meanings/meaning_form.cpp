@@ -1,8 +1,8 @@
 #include "meanings/meaning_form.h"
 
-#include "app/controls.h"
-#include "app/shared_state.h"
+#include "core/shared_state.h"
 #include "meanings/meaning_quiz.h"
+#include "ui/controls.h"
 
 #include <QPushButton>
 

@@ -1,8 +1,8 @@
 #include "meanings/meaning_quiz.h"
 
-#include "app/shared_state.h"
 #include "catalogue/flags.h"
 #include "catalogue/meanings.h"
+#include "core/shared_state.h"
 #include "quiz/question_engine.h"
 
 #include <algorithm>

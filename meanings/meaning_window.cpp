@@ -1,16 +1,16 @@
 #include "meanings/meaning_window.h"
 
-#include "app/appearance.h"
-#include "app/controls.h"
-#include "app/shared_state.h"
-#include "app/twips.h"
-#include "app/windows.h"
 #include "catalogue/flag_pictures.h"
 #include "catalogue/flags.h"
+#include "core/shared_state.h"
 #include "meanings/meaning_quiz.h"
 #include "reference/about_form.h"
 #include "reference/cheat_form.h"
 #include "reference/cheat_mean_form.h"
+#include "ui/appearance.h"
+#include "ui/controls.h"
+#include "ui/twips.h"
+#include "ui/windows.h"
 
 #include <QAbstractItemView>
 #include <QApplication>

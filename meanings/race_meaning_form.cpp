@@ -1,6 +1,6 @@
 #include "meanings/race_meaning_form.h"
 
-#include "app/shared_state.h"
+#include "core/shared_state.h"
 #include "meanings/meaning_quiz.h"
 
 namespace vexo {

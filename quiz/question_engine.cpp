@@ -1,9 +1,9 @@
 #include "quiz/question_engine.h"
 
-#include "app/random.h"
-#include "app/shared_state.h"
 #include "catalogue/flags.h"
 #include "catalogue/meanings.h"
+#include "core/random.h"
+#include "core/shared_state.h"
 
 #include <QLocale>
 

@@ -1,25 +1,10 @@
 #pragma once
 
+#include "core/categories.h"
+
 #include <QString>
 
 namespace vexo {
-
-// Ticked state of the five category boxes of the flag quiz window.
-struct CategoryBoxes
-{
-    bool letters = false;
-    bool numPennants = false;
-    bool substitutes = false;
-    bool natoSpecials = false;
-    bool numberFlags = false;
-
-    bool none() const { return !(letters || numPennants || substitutes || natoSpecials || numberFlags); }
-    bool all() const { return letters && numPennants && substitutes && natoSpecials && numberFlags; }
-    bool onlyNatoSpecials() const
-    {
-        return natoSpecials && !letters && !numPennants && !substitutes && !numberFlags;
-    }
-};
 
 // What the flag quiz window shows of the flag just answered.
 struct PreviousAnswerView

@@ -1,16 +1,15 @@
 #include "quiz/quiz_form.h"
 
-#include "app/appearance.h"
-#include "app/controls.h"
-#include "app/mode_switch.h"
-#include "app/shared_state.h"
-#include "app/twips.h"
-#include "app/windows.h"
 #include "catalogue/flag_pictures.h"
 #include "catalogue/flags.h"
+#include "core/shared_state.h"
 #include "quiz/score_form.h"
 #include "reference/about_form.h"
 #include "reference/cheat_form.h"
+#include "ui/appearance.h"
+#include "ui/controls.h"
+#include "ui/twips.h"
+#include "ui/windows.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -91,21 +90,21 @@ QuizForm::QuizForm() : ModeWindow(QStringLiteral("QuizForm"), 0, 4035, 7305, 181
     AllCheck = box("AllCheck", 120, 240, false);
     AllLabel = boxLabel("AllLabel", QStringLiteral(" &All"), 360, 240, 1215, AllCheck, QString());
     LettersCk = box("LettersCk", 120, 480, true);
-    LettersLabel = boxLabel("LettersLabel", QStringLiteral("ICS &Letters"), 360, 480, 1215, LettersCk,
+    LettersLabel = boxLabel("LettersLabel", CategoryCaptions()[0], 360, 480, 1215, LettersCk,
                             QStringLiteral("Include International Code of Signals Letters"));
     NumPennantsCk = box("NumPennantsCk", 120, 720, true);
     PennantsLabel =
-        boxLabel("PennantsLabel", QStringLiteral("ICS Numeral &Pennants"), 360, 720, 1695,
+        boxLabel("PennantsLabel", CategoryCaptions()[1], 360, 720, 1695,
                  NumPennantsCk, QStringLiteral("Include International Code of Signals Numeral Pennants"));
     SubsCk = box("SubsCk", 120, 960, true);
-    SubsLabel = boxLabel("SubsLabel", QStringLiteral("&Substitutes"), 360, 960, 1455, SubsCk,
+    SubsLabel = boxLabel("SubsLabel", CategoryCaptions()[2], 360, 960, 1455, SubsCk,
                          QStringLiteral("Include International Code of Signals Substitute Pennants"));
     NATOFlags = box("NATOFlags", 2160, 480, false);
     NATOFlags->setToolTip(QStringLiteral("For NATO flags, choose from dropdown."));
-    NATOLabel = boxLabel("NATOLabel", QStringLiteral("&NATO Signal Flags"), 2400, 480, 1575, NATOFlags,
+    NATOLabel = boxLabel("NATOLabel", CategoryCaptions()[3], 2400, 480, 1575, NATOFlags,
                          QStringLiteral("For NATO signal flags, choose from dropdown."));
     NumberFlags = box("NumberFlags", 2160, 720, false);
-    NumeralLabel = boxLabel("NumeralLabel", QStringLiteral("NATO Numeral &Flags"), 2400, 720, 1575,
+    NumeralLabel = boxLabel("NumeralLabel", CategoryCaptions()[4], 2400, 720, 1575,
                             NumberFlags, QStringLiteral("Include NATO (square) number flags"));
 
     CheatButton = makeButton(this, "CheatButton", QStringLiteral("Flags &Help"), twipsRect(480, 6720, 855, 495));
@@ -224,6 +223,7 @@ void QuizForm::categoryBox_Click(QCheckBox *box)
         if (NATOFlags->isChecked())
             NonAlphaNum->setCurrentIndex(0);
     }
+    s.quizCategories = categoryBoxes();
     getWindow<CheatForm>().Form_Load();
     s.RecentDepth = RecentDepthFor(categoryBoxes());
 
@@ -294,12 +294,14 @@ void QuizForm::AboutButton_Click()
 
 void QuizForm::afterModePick()
 {
+    shared().quizCategories = categoryBoxes();
     getWindow<CheatForm>().Form_Load();
 }
 
 void QuizForm::queryUnload()
 {
-    UnloadAllButAbout();
+    if (modeHooks().unloadAllButAbout)
+        modeHooks().unloadAllButAbout();
 }
 
 } // namespace vexo

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/mode_window.h"
 #include "quiz/question_engine.h"
+#include "ui/mode_window.h"
 
 class QCheckBox;
 class QLineEdit;

@@ -1,11 +1,11 @@
 #include "quiz/score_form.h"
 
-#include "app/controls.h"
-#include "app/shared_state.h"
-#include "app/twips.h"
 #include "catalogue/flag_pictures.h"
 #include "catalogue/flags.h"
+#include "core/shared_state.h"
 #include "quiz/question_engine.h"
+#include "ui/controls.h"
+#include "ui/twips.h"
 
 #include <QHash>
 #include <QRadioButton>

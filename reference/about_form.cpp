@@ -1,9 +1,9 @@
 #include "reference/about_form.h"
 
-#include "app/appearance.h"
-#include "app/twips.h"
-#include "app/windows.h"
 #include "catalogue/flag_pictures.h"
+#include "ui/appearance.h"
+#include "ui/twips.h"
+#include "ui/windows.h"
 
 #include <QDesktopServices>
 #include <QKeyEvent>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/controls.h"
-#include "app/form.h"
+#include "ui/controls.h"
+#include "ui/form.h"
 
 #include <functional>
 

@@ -1,16 +1,14 @@
 #include "reference/cheat_form.h"
 
-#include "app/appearance.h"
-#include "app/controls.h"
-#include "app/shared_state.h"
-#include "app/twips.h"
-#include "app/windows.h"
 #include "catalogue/flag_pictures.h"
 #include "catalogue/flags.h"
 #include "catalogue/meanings.h"
-#include "quiz/quiz_form.h"
+#include "core/shared_state.h"
+#include "ui/appearance.h"
+#include "ui/controls.h"
+#include "ui/mode_window.h"
+#include "ui/twips.h"
 
-#include <QCheckBox>
 #include <QFontMetrics>
 
 namespace vexo {
@@ -34,6 +32,8 @@ constexpr double FirstRowTop = 225;
 // client size does not; Qt cannot measure them before the window is mapped.
 constexpr double DecorationWidth = 120;
 constexpr double DecorationHeight = 450;
+// The flag quiz window's width, until it exists.
+constexpr double QuizFormWidth = 4035 + DecorationWidth;
 
 struct Category
 {
@@ -233,11 +233,9 @@ CheatForm::CheatForm() : Form(QStringLiteral("CheatForm"), QStringLiteral("Flags
 
 void CheatForm::Form_Load()
 {
-    const QuizForm &quiz = getWindow<QuizForm>();
-    const std::array<QCheckBox *, FrameCount> boxes{quiz.LettersCk, quiz.NumPennantsCk, quiz.SubsCk,
-                                                   quiz.NATOFlags, quiz.NumberFlags};
-    const std::array<Label *, FrameCount> captions{quiz.LettersLabel, quiz.PennantsLabel, quiz.SubsLabel,
-                                                  quiz.NATOLabel, quiz.NumeralLabel};
+    const CategoryBoxes &published = shared().quizCategories;
+    const std::array<bool, FrameCount> ticked{published.letters, published.numPennants, published.substitutes,
+                                              published.natoSpecials, published.numberFlags};
     const std::array<Frame *, FrameCount> frameList = frames();
     for (Frame *frame : frameList)
         frame->hide();
@@ -252,7 +250,6 @@ void CheatForm::Form_Load()
         const Category &category = categories()[f];
         frameHeight[f] = frameHeightFor(f);
         frameList[f]->resize(twipsToPixels(FrameWidth), twipsToPixels(frameHeight[f]));
-        const bool ticked = boxes[f]->isChecked();
         for (qsizetype j = 0; j < category.codes.size(); ++j, ++k) {
             const QChar code = category.codes.at(j);
             const QString text(code);
@@ -263,8 +260,8 @@ void CheatForm::Form_Load()
             Label1[k]->setCaption(captionFor(f, text));
             FlagImg[k]->setToolTip(tooltipFor(f, text));
             FlagImg[k]->setAccessibleName(tooltipFor(f, text));
-            FlagImg[k]->setVisible(ticked);
-            Label1[k]->setVisible(ticked);
+            FlagImg[k]->setVisible(ticked[f]);
+            Label1[k]->setVisible(ticked[f]);
         }
     }
 
@@ -272,7 +269,7 @@ void CheatForm::Form_Load()
     // substitutes are listed whatever the boxes say.
     double next = 0;
     for (int f = 0; f < FrameCount; ++f) {
-        const bool place = shared().CurrentMode == 0 ? boxes[f]->isChecked() : (f == Letters || f == Substitutes);
+        const bool place = shared().CurrentMode == 0 ? ticked[f] : (f == Letters || f == Substitutes);
         framePlaced[f] = place;
         if (!place)
             continue;
@@ -284,10 +281,13 @@ void CheatForm::Form_Load()
 
     formHeight = next + 500;
     setClientSizeTwips(formWidth - DecorationWidth, formHeight - DecorationHeight);
-    moveTwips(shared().WindowLeft + pixelsToTwips(quiz.frameGeometry().width()), shared().WindowTop);
+    // Beside the flag quiz window.
+    const ModeWindow *quiz = ModeWindow::ofMode(0);
+    const double quizWidth = quiz ? pixelsToTwips(quiz->frameGeometry().width()) : QuizFormWidth;
+    moveTwips(shared().WindowLeft + quizWidth, shared().WindowTop);
 
     for (int f = 0; f < FrameCount; ++f)
-        frameList[f]->setTitle(captions[f]->caption());
+        frameList[f]->setTitle(CategoryCaptions()[f]);
 }
 
 } // namespace vexo

@@ -1,9 +1,9 @@
 #include "reference/cheat_mean_form.h"
 
-#include "app/controls.h"
-#include "app/twips.h"
 #include "catalogue/flag_pictures.h"
 #include "catalogue/meanings.h"
+#include "ui/controls.h"
+#include "ui/twips.h"
 
 #include <QScreen>
 #include <QScrollArea>

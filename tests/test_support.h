@@ -1,9 +1,9 @@
 #pragma once
 
 #include "app/mode_switch.h"
-#include "app/random.h"
-#include "app/shared_state.h"
-#include "app/windows.h"
+#include "core/random.h"
+#include "core/shared_state.h"
+#include "ui/windows.h"
 
 #include <QCoreApplication>
 #include <QLocale>

@@ -1,6 +1,6 @@
-#include "app/windows.h"
 #include "reference/about_form.h"
 #include "test_support.h"
+#include "ui/windows.h"
 
 #include <QApplication>
 #include <QPushButton>

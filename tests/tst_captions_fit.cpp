@@ -1,15 +1,15 @@
 // No caption of any window may be cut off: every text a label can show fits
 // the label's box in the layout font.
 
-#include "app/controls.h"
 #include "app/mode_switch.h"
-#include "app/shared_state.h"
 #include "app/startup.h"
-#include "app/windows.h"
 #include "catalogue/flags.h"
 #include "catalogue/meanings.h"
+#include "core/shared_state.h"
 #include "quiz/quiz_form.h"
 #include "test_support.h"
+#include "ui/controls.h"
+#include "ui/windows.h"
 
 #include <QAbstractButton>
 #include <QApplication>

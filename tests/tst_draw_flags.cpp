@@ -1,8 +1,8 @@
-#include "app/controls.h"
 #include "app/mode_switch.h"
-#include "app/shared_state.h"
-#include "app/windows.h"
+#include "core/shared_state.h"
 #include "test_support.h"
+#include "ui/controls.h"
+#include "ui/windows.h"
 #include "words/draw_flags_form.h"
 #include "words/typing_limit_edit.h"
 

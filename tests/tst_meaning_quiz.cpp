@@ -1,13 +1,13 @@
-#include "app/controls.h"
-#include "app/shared_state.h"
-#include "app/windows.h"
 #include "catalogue/flags.h"
 #include "catalogue/meanings.h"
+#include "core/shared_state.h"
 #include "meanings/meaning_form.h"
 #include "meanings/meaning_quiz.h"
 #include "meanings/race_meaning_form.h"
 #include "reference/cheat_mean_form.h"
 #include "test_support.h"
+#include "ui/controls.h"
+#include "ui/windows.h"
 
 #include <QApplication>
 #include <QPushButton>

@@ -1,14 +1,11 @@
 // A seeded random walk of user events over every window, checking the
 // program's invariants after each one.
 
-#include "app/controls.h"
 #include "app/mode_switch.h"
-#include "app/mode_window.h"
-#include "app/random.h"
-#include "app/shared_state.h"
 #include "app/startup.h"
-#include "app/windows.h"
 #include "catalogue/flags.h"
+#include "core/random.h"
+#include "core/shared_state.h"
 #include "meanings/meaning_form.h"
 #include "meanings/meaning_window.h"
 #include "meanings/race_meaning_form.h"
@@ -17,6 +14,9 @@
 #include "quiz/score_form.h"
 #include "reference/about_form.h"
 #include "test_support.h"
+#include "ui/controls.h"
+#include "ui/mode_window.h"
+#include "ui/windows.h"
 #include "words/typing_limit_edit.h"
 #include "words/word_list.h"
 #include "words/word_quiz_form.h"

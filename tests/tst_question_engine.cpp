@@ -1,5 +1,5 @@
-#include "app/shared_state.h"
 #include "catalogue/flags.h"
+#include "core/shared_state.h"
 #include "quiz/question_engine.h"
 #include "test_support.h"
 

@@ -1,12 +1,12 @@
-#include "app/controls.h"
-#include "app/shared_state.h"
 #include "app/startup.h"
-#include "app/windows.h"
 #include "catalogue/flags.h"
+#include "core/shared_state.h"
 #include "quiz/quiz_form.h"
 #include "quiz/score_form.h"
 #include "reference/cheat_form.h"
 #include "test_support.h"
+#include "ui/controls.h"
+#include "ui/windows.h"
 
 #include <QCheckBox>
 #include <QLineEdit>

@@ -1,4 +1,4 @@
-#include "app/shared_state.h"
+#include "core/shared_state.h"
 #include "test_support.h"
 #include "words/word_list.h"
 

@@ -2,12 +2,10 @@
 //   vexo-screenshots <folder>
 // Runs offscreen; each window is grabbed after a few answers have been given.
 
-#include "app/controls.h"
 #include "app/mode_switch.h"
-#include "app/random.h"
-#include "app/shared_state.h"
 #include "app/startup.h"
-#include "app/windows.h"
+#include "core/random.h"
+#include "core/shared_state.h"
 #include "meanings/meaning_form.h"
 #include "meanings/race_meaning_form.h"
 #include "quiz/quiz_form.h"
@@ -15,6 +13,8 @@
 #include "reference/about_form.h"
 #include "reference/cheat_form.h"
 #include "reference/cheat_mean_form.h"
+#include "ui/controls.h"
+#include "ui/windows.h"
 #include "words/draw_flags_form.h"
 #include "words/typing_limit_edit.h"
 #include "words/word_quiz_form.h"

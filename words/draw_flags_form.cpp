@@ -1,12 +1,12 @@
 #include "words/draw_flags_form.h"
 
-#include "app/controls.h"
-#include "app/shared_state.h"
-#include "app/twips.h"
 #include "catalogue/flag_pictures.h"
 #include "catalogue/flags.h"
 #include "catalogue/substitutes.h"
+#include "core/shared_state.h"
 #include "reference/about_form.h"
+#include "ui/controls.h"
+#include "ui/twips.h"
 #include "words/typing_limit_edit.h"
 #include "words/word_quiz.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/mode_window.h"
+#include "ui/mode_window.h"
 #include "words/word_controls.h"
 
 class QCheckBox;

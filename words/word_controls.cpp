@@ -1,7 +1,7 @@
 #include "words/word_controls.h"
 
-#include "app/controls.h"
-#include "app/twips.h"
+#include "ui/controls.h"
+#include "ui/twips.h"
 
 #include <QPushButton>
 

@@ -1,7 +1,7 @@
 #include "words/word_list.h"
 
-#include "app/random.h"
-#include "app/shared_state.h"
+#include "core/random.h"
+#include "core/shared_state.h"
 
 #include <QFile>
 #include <QHash>

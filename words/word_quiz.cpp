@@ -1,7 +1,7 @@
 #include "words/word_quiz.h"
 
-#include "app/shared_state.h"
 #include "catalogue/substitutes.h"
+#include "core/shared_state.h"
 #include "quiz/question_engine.h"
 #include "words/word_list.h"
 

@@ -1,4 +1,4 @@
-#include "app/appearance.h"
+#include "ui/appearance.h"
 
 #include <QFontDatabase>
 #include <QPalette>

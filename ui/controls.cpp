@@ -1,7 +1,7 @@
-#include "app/controls.h"
+#include "ui/controls.h"
 
-#include "app/twips.h"
 #include "catalogue/flag_pictures.h"
+#include "ui/twips.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/categories.h"
+
 #include <QString>
 #include <QtGlobal>
 
@@ -26,6 +28,9 @@ struct SharedState
     int PreviousShownAsNATONumber = 0;
     std::array<qint32, 126> RightTally{};
     std::array<qint32, 126> WrongTally{};
+    // The category boxes ticked on the flag quiz window, as the flag quiz
+    // publishes them for the flags listing.
+    CategoryBoxes quizCategories{true, true, true, false, false};
 
     // Window placement and mode; positions in twips
     qint32 CurrentMode = 0;

@@ -1,8 +1,8 @@
-#include "app/form.h"
+#include "ui/form.h"
 
-#include "app/appearance.h"
-#include "app/twips.h"
 #include "catalogue/flag_pictures.h"
+#include "ui/appearance.h"
+#include "ui/twips.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>

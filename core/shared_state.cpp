@@ -1,4 +1,4 @@
-#include "app/shared_state.h"
+#include "core/shared_state.h"
 
 namespace vexo {
 

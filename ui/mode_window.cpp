@@ -1,11 +1,22 @@
-#include "app/mode_window.h"
+#include "ui/mode_window.h"
 
-#include "app/controls.h"
-#include "app/mode_switch.h"
-#include "app/shared_state.h"
-#include "app/twips.h"
+#include "core/shared_state.h"
+#include "ui/controls.h"
+#include "ui/twips.h"
+
+#include <array>
 
 namespace vexo {
+
+namespace {
+
+std::array<ModeWindow *, ModeCount> &registry()
+{
+    static std::array<ModeWindow *, ModeCount> windows{};
+    return windows;
+}
+
+} // namespace
 
 const QStringList &ModeEntries()
 {
@@ -15,15 +26,34 @@ const QStringList &ModeEntries()
     return entries;
 }
 
+ModeHooks &modeHooks()
+{
+    static ModeHooks hooks;
+    return hooks;
+}
+
 ModeWindow::ModeWindow(const QString &objectName, int mode, double clientWidthTwips,
                        double clientHeightTwips, double modeComboWidthTwips)
     : Form(objectName, QStringLiteral("Vexo"), clientWidthTwips, clientHeightTwips), m_mode(mode),
       m_modeCombo(new PickList(this))
 {
+    if (mode >= 0 && mode < ModeCount)
+        registry()[mode] = this;
     m_modeCombo->setObjectName(QStringLiteral("ModeCombo"));
     m_modeCombo->setGeometry(twipsRect(2160, 240, modeComboWidthTwips, 315));
     m_modeCombo->setAccessibleName(QStringLiteral("Program mode"));
     connect(m_modeCombo, &PickList::clicked, this, &ModeWindow::ModeCombo_Click);
+}
+
+ModeWindow::~ModeWindow()
+{
+    if (m_mode >= 0 && m_mode < ModeCount && registry()[m_mode] == this)
+        registry()[m_mode] = nullptr;
+}
+
+ModeWindow *ModeWindow::ofMode(int mode)
+{
+    return mode >= 0 && mode < ModeCount ? registry()[mode] : nullptr;
 }
 
 void ModeWindow::refillModeCombo()
@@ -40,14 +70,17 @@ void ModeWindow::ModeCombo_Click()
     const int picked = m_modeCombo->currentIndex();
     if (picked >= 0 && picked != s.CurrentMode) {
         s.CurrentMode = picked;
-        SwitchMode(s.CurrentMode);
+        if (modeHooks().switchMode)
+            modeHooks().switchMode(s.CurrentMode);
     }
     afterModePick();
 }
 
 void ModeWindow::queryUnload()
 {
-    UnloadQuizForm();
+    // Closing any mode window closes the flag quiz window, which closes the rest.
+    if (ModeWindow *quiz = ofMode(0))
+        quiz->unload();
 }
 
 } // namespace vexo

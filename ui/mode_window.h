@@ -1,13 +1,29 @@
 #pragma once
 
-#include "app/form.h"
+#include "ui/form.h"
+
+#include <functional>
 
 namespace vexo {
 
 class PickList;
 
+// Number of modes the selector offers (flag quiz, word quiz, show flags,
+// flag meanings, race meanings).
+inline constexpr int ModeCount = 5;
+
 // Entry texts of the mode selector, in mode order.
 const QStringList &ModeEntries();
+
+// What start-up installs so that a mode window can switch modes and end the
+// program without knowing the other windows.
+struct ModeHooks
+{
+    std::function<void(int mode)> switchMode;
+    // Unloads every window but About, in closing order.
+    std::function<void()> unloadAllButAbout;
+};
+ModeHooks &modeHooks();
 
 // A window of one mode: carries the mode selector, and closing it ends the
 // program (it unloads the flag quiz window, whose close unloads the rest).
@@ -17,6 +33,10 @@ class ModeWindow : public Form
 public:
     ModeWindow(const QString &objectName, int mode, double clientWidthTwips,
                double clientHeightTwips, double modeComboWidthTwips);
+    ~ModeWindow() override;
+
+    // The window of a mode if it exists, without creating it.
+    static ModeWindow *ofMode(int mode);
 
     int mode() const { return m_mode; }
     PickList *modeCombo() const { return m_modeCombo; }
