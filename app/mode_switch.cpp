@@ -57,6 +57,7 @@ void SwitchMode(int mode)
             w->hide();
     }
     target->bringToFront();
+    target->focusAnswer();
 }
 
 void UnloadAllButAbout()

@@ -17,6 +17,7 @@ struct CategoryBoxes
 
     bool none() const { return !(letters || numPennants || substitutes || natoSpecials || numberFlags); }
     bool all() const { return letters && numPennants && substitutes && natoSpecials && numberFlags; }
+    bool operator==(const CategoryBoxes &) const = default;
     bool onlyNatoSpecials() const
     {
         return natoSpecials && !letters && !numPennants && !substitutes && !numberFlags;

@@ -16,9 +16,7 @@
 #include <QApplication>
 #include <QPushButton>
 #include <QScreen>
-#include <QStyleOptionButton>
 #include <QStyleOptionComboBox>
-#include <QStylePainter>
 
 #include <algorithm>
 #include <cmath>
@@ -39,28 +37,6 @@ Label *makeLabel(QWidget *parent, const char *name, const TwipsBox &box)
     label->setGeometry(boxRect(box));
     return label;
 }
-
-// A push button whose caption wraps onto a second line when it is too wide,
-// as "Meanings Help" is on these buttons.
-class WrapButton : public QPushButton
-{
-public:
-    using QPushButton::QPushButton;
-
-protected:
-    void paintEvent(QPaintEvent *) override
-    {
-        QStylePainter painter(this);
-        QStyleOptionButton option;
-        initStyleOption(&option);
-        const QString caption = option.text;
-        option.text.clear();
-        painter.drawControl(QStyle::CE_PushButton, option);
-        const QRect room = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
-        painter.setPen(palette().color(QPalette::ButtonText));
-        painter.drawText(room, Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic, caption);
-    }
-};
 
 } // namespace
 
@@ -122,11 +98,7 @@ MeaningQuizWindow::MeaningQuizWindow(const QString &objectName, int mode,
 
 QPushButton *MeaningQuizWindow::makeButton(const char *name, const QString &caption, const TwipsBox &box)
 {
-    auto *button = new WrapButton(caption, this);
-    button->setObjectName(QLatin1String(name));
-    button->setGeometry(boxRect(box));
-    button->setAccessibleName(withoutAccessKey(caption));
-    return button;
+    return vexo::makeButton(this, name, caption, boxRect(box));
 }
 
 void MeaningQuizWindow::setAnswerEntries(const QStringList &entries)
@@ -203,19 +175,24 @@ void MeaningQuizWindow::Answer_KeyPress()
     confirmSelection();
 }
 
+QWidget *MeaningQuizWindow::answerControl() const
+{
+    return Answer;
+}
+
 void MeaningQuizWindow::CheatButton_Click()
 {
-    getWindow<CheatForm>().bringToFront();
+    showAside(getWindow<CheatForm>());
 }
 
 void MeaningQuizWindow::Command1_Click()
 {
-    getWindow<CheatMeanForm>().bringToFront();
+    showAside(getWindow<CheatMeanForm>());
 }
 
 void MeaningQuizWindow::AboutButton_Click()
 {
-    ShowAbout();
+    showAside(aboutWindow());
 }
 
 } // namespace vexo

@@ -58,6 +58,8 @@ public:
     // Start-up's share: shows the quiz's first flag and selects the prompt.
     void prepareFirstFlag();
 
+    QWidget *answerControl() const override;
+
     ImageBox *CurrImage;
     LineControl *CurrLine;
     PickList *Answer;

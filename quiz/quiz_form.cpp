@@ -172,6 +172,14 @@ void QuizForm::showPreviousAnswer(const PreviousAnswerView &previous)
     Meaning->setToolTip(QStringLiteral("Correct meaning for previous flag"));
 }
 
+QWidget *QuizForm::answerControl() const
+{
+    // With only the NATO flags asked, the answers are picked from their list.
+    if (categoryBoxes().onlyNatoSpecials())
+        return NonAlphaNum;
+    return AnswerBox;
+}
+
 void QuizForm::clearAnswer()
 {
     AnswerBox->clear();
@@ -203,8 +211,7 @@ void QuizForm::Go_Click()
     const int entry = NonAlphaNum->currentIndex();
     if (entry >= 1 && entry <= 17)
         AnswerBox->setText(NatoSpecialCode(entry));
-    AnswerBox->setFocus();
-    focusNatoListIfOnlyNato();
+    focusAnswer();
     NonAlphaNum->setCurrentIndex(0);
 }
 
@@ -275,7 +282,7 @@ void QuizForm::AllLabel_Click()
 
 void QuizForm::CheatButton_Click()
 {
-    getWindow<CheatForm>().bringToFront();
+    showAside(getWindow<CheatForm>());
 }
 
 void QuizForm::ScoreButton_Click()
@@ -284,12 +291,12 @@ void QuizForm::ScoreButton_Click()
     if (!LettersCk->isChecked() && !SubsCk->isChecked())
         score.selectPage(1);
     score.setWindowState(score.windowState() & ~Qt::WindowMinimized);
-    score.bringToFront();
+    showAside(score);
 }
 
 void QuizForm::AboutButton_Click()
 {
-    ShowAbout();
+    showAside(aboutWindow());
 }
 
 void QuizForm::afterModePick()

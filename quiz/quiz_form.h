@@ -31,6 +31,8 @@ public:
     void clearAnswer() override;
     void beep() override;
 
+    QWidget *answerControl() const override;
+
     Label *QuestionLabel;
     ImageBox *CurrImage;
     LineControl *CurrLine;

@@ -60,7 +60,7 @@ int GradeIconId(double percent, qint32 asked)
     return 104;
 }
 
-ScoreForm::ScoreForm() : Form(QStringLiteral("ScoreForm"), QStringLiteral("Score"), 3435, 7440)
+ScoreForm::ScoreForm() : AsideForm(QStringLiteral("ScoreForm"), QStringLiteral("Score"), 3435, 7440)
 {
     // Grid lines first so that bars and pictures paint over them.
     for (int i = 1; i <= 10; ++i) {

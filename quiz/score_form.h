@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/form.h"
+#include "ui/aside_form.h"
 
 #include <array>
 
@@ -26,7 +26,7 @@ ScoreScale ScoreScaleFor(qint64 maxTotal);
 int GradeIconId(double percent, qint32 asked);
 
 // Per-flag chart of right and wrong answers of the flag quiz, on two pages.
-class ScoreForm : public Form
+class ScoreForm : public AsideForm
 {
     Q_OBJECT
 public:

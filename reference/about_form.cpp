@@ -170,9 +170,9 @@ void frmAbout::webLink_Click()
     openLink(QStringLiteral("http://") + webLink->caption());
 }
 
-void ShowAbout()
+frmAbout &aboutWindow()
 {
-    getWindow<frmAbout>().bringToFront();
+    return getWindow<frmAbout>();
 }
 
 } // namespace vexo

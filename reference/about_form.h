@@ -58,7 +58,7 @@ private:
 // The version line, "Version 1.3.6 May 2004" for this release.
 QString VersionLine();
 
-// Shows the About window, creating it if it is not open.
-void ShowAbout();
+// The About window, created if it is not open.
+frmAbout &aboutWindow();
 
 } // namespace vexo

@@ -193,7 +193,7 @@ QFont listingFont()
 
 } // namespace
 
-CheatForm::CheatForm() : Form(QStringLiteral("CheatForm"), QStringLiteral("Flags Listing"), 5300, 2000)
+CheatForm::CheatForm() : AsideForm(QStringLiteral("CheatForm"), QStringLiteral("Flags Listing"), 5300, 2000)
 {
     const char *names[] = {"LettersFrame", "NumPennantFrm", "SubFrame", "NATOFlagsFrame", "NATONumFrame"};
     std::array<Frame *, FrameCount> made{};

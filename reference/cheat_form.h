@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/form.h"
+#include "ui/aside_form.h"
 
 #include <array>
 
@@ -12,7 +12,7 @@ class Label;
 
 // The flags listing: every flag of the categories being practised, with its
 // picture, a short label and a tooltip, in one frame per category.
-class CheatForm : public Form
+class CheatForm : public AsideForm
 {
     Q_OBJECT
 public:

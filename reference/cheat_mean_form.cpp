@@ -36,7 +36,7 @@ QString MeaningsListing()
 }
 
 CheatMeanForm::CheatMeanForm()
-    : Form(QStringLiteral("CheatMeanForm"), QStringLiteral("Flag Meanings"), ClientWidth, ClientHeight)
+    : AsideForm(QStringLiteral("CheatMeanForm"), QStringLiteral("Flag Meanings"), ClientWidth, ClientHeight)
 {
 
     // The wrapped meanings outgrow the label's designed height: the window

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/form.h"
+#include "ui/aside_form.h"
 
 class QScrollArea;
 
@@ -9,7 +9,7 @@ namespace vexo {
 class Label;
 
 // The meanings listing: the single-letter meaning of every letter flag.
-class CheatMeanForm : public Form
+class CheatMeanForm : public AsideForm
 {
     Q_OBJECT
 public:

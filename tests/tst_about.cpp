@@ -26,8 +26,9 @@ void discardClosed()
 
 frmAbout &openAbout()
 {
-    ShowAbout();
-    return getWindow<frmAbout>();
+    frmAbout &about = aboutWindow();
+    about.bringToFront();
+    return about;
 }
 
 } // namespace

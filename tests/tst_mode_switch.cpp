@@ -179,7 +179,7 @@ private Q_SLOTS:
     // The program runs while a window is open; About is left open by the close chain.
     void aboutKeepsTheProgramAlive()
     {
-        ShowAbout();
+        aboutWindow().bringToFront();
         getWindow<QuizForm>().close();
         flushDeletes();
         QCOMPARE(QApplication::topLevelWidgets(), QWidgetList{existingWindow<frmAbout>()});

@@ -17,6 +17,7 @@
 #include "ui/controls.h"
 #include "ui/mode_window.h"
 #include "ui/windows.h"
+#include "words/draw_flags_form.h"
 #include "words/typing_limit_edit.h"
 #include "words/word_list.h"
 #include "words/word_quiz_form.h"
@@ -29,12 +30,28 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QWindow>
 
 #include <random>
 
 using namespace vexo;
 
 namespace {
+
+// A button or box reached by its access key is clicked a moment later, by a
+// timer: wait for it, so that a walk replays.
+void waitForAnimatedClicks()
+{
+    const auto pressed = [] {
+        for (QWidget *w : QApplication::allWidgets()) {
+            if (auto *button = qobject_cast<QAbstractButton *>(w); button && button->isDown())
+                return true;
+        }
+        return false;
+    };
+    for (int i = 0; i < 100 && pressed(); ++i)
+        QTest::qWait(10);
+}
 
 struct Counts
 {
@@ -166,19 +183,6 @@ private:
         }
     }
 
-    static void waitForAnimatedClicks()
-    {
-        const auto pressed = [] {
-            for (QWidget *w : QApplication::allWidgets()) {
-                if (auto *button = qobject_cast<QAbstractButton *>(w); button && button->isDown())
-                    return true;
-            }
-            return false;
-        };
-        for (int i = 0; i < 100 && pressed(); ++i)
-            QTest::qWait(10);
-    }
-
     void pressKey(QWidget *target)
     {
         static const Qt::Key keys[] = {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape, Qt::Key_Tab,
@@ -189,8 +193,7 @@ private:
         if (pick < 16) {
             QTest::keyClick(target, keys[pick]);
         } else if (pick < 18) {
-            // Access keys with Alt. A button or box reached this way is clicked
-            // a moment later, by a timer: wait for it, so the walk replays.
+            // Access keys with Alt.
             static const char letters[] = "ABFHLMNPS";
             QTest::keyClick(target, letters[below(9)], Qt::AltModifier);
             waitForAnimatedClicks();
@@ -418,6 +421,277 @@ private:
     }
 };
 
+// A learner who never touches the mouse, or touches it only to switch modes:
+// every key goes to the window that is active, as a keyboard's does, and
+// after each step the walk checks that the key landed where the learner meant.
+class KeyboardLearner
+{
+public:
+    explicit KeyboardLearner(quint64 seed) : m_random(seed) {}
+
+    QString lastStep;
+
+    void start()
+    {
+        test::freshRun(m_random());
+        holdNextSeed(m_random());
+        Main();
+        settle();
+    }
+
+    QString step()
+    {
+        ModeWindow *drill = ModeWindow::current();
+        if (QApplication::activeWindow() != drill)
+            return QStringLiteral("the drill's window is not active before ") + lastStep;
+        if (QApplication::focusWidget() != drill->answerControl())
+            return QStringLiteral("the focus is not on the answer before ") + lastStep;
+        const int kind = below(100);
+        if (kind < 40)
+            return answer(drill);
+        if (kind < 55)
+            return switchMode(drill, below(2) == 0);
+        if (kind < 75)
+            return openAside(drill);
+        if (kind < 90)
+            return accessKey(drill);
+        return pressFocusedButton(drill);
+    }
+
+private:
+    std::mt19937_64 m_random;
+    QList<QPointer<QWidget>> m_activated; // windows in the order they were last active
+
+    int below(int n) { return int(m_random() % quint64(n)); }
+
+    // The window manager's part: a window shown is activated, and when the
+    // active window goes, the one active before it is activated again.
+    void settle()
+    {
+        for (int i = 0; i < 3; ++i) {
+            QCoreApplication::processEvents();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        }
+        if (QWidget *active = QApplication::activeWindow()) {
+            m_activated.removeAll(active);
+            m_activated << active;
+            return;
+        }
+        while (!m_activated.isEmpty()) {
+            QWidget *previous = m_activated.takeLast();
+            if (previous && previous->isVisible()) {
+                previous->activateWindow();
+                QCoreApplication::processEvents();
+                m_activated << previous;
+                return;
+            }
+        }
+    }
+
+    void key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        QWindow *target = QGuiApplication::focusWindow();
+        if (!target && QApplication::activeWindow())
+            target = QApplication::activeWindow()->windowHandle();
+        if (target)
+            QTest::keyClick(target, key, modifiers);
+        if (modifiers & Qt::AltModifier)
+            waitForAnimatedClicks();
+        settle();
+    }
+
+    void type(const QString &text)
+    {
+        for (QChar c : text) {
+            QWindow *target = QGuiApplication::focusWindow();
+            const Qt::Key k = c.isLetterOrNumber() ? Qt::Key(c.toUpper().unicode()) : Qt::Key_unknown;
+            QTest::sendKeyEvent(QTest::Click, target, k, QString(c), Qt::NoModifier);
+            settle();
+        }
+    }
+
+    static int asked(const SharedState &s, int mode)
+    {
+        const qint32 counts[] = {s.QuizAskedCount, s.WordAskedCount, 0, s.MeaningAskedCount, s.RaceAskedCount};
+        return counts[mode];
+    }
+
+    // Opens the focused list, moves `steps` entries down and presses Enter once.
+    void pickWithEnter(int steps)
+    {
+        key(Qt::Key_Down, Qt::AltModifier);
+        for (int i = 0; i < steps; ++i)
+            key(Qt::Key_Down);
+        key(Qt::Key_Return);
+    }
+
+    QString answer(ModeWindow *drill)
+    {
+        const SharedState &s = shared();
+        const int mode = drill->mode();
+        const int before = asked(s, mode);
+        if (mode == 2) {
+            lastStep = QStringLiteral("typing on Show Flags");
+            const QString text = shared().ShowWordsText.size() > 20 ? QString() : QStringLiteral("a");
+            auto *edit = qobject_cast<QLineEdit *>(drill->answerControl());
+            if (text.isEmpty())
+                key(Qt::Key_Backspace);
+            else
+                type(text);
+            return edit->text() == shared().ShowWordsText || !edit->text().isEmpty()
+                       ? QString()
+                       : QStringLiteral("the text was not typed into Show Flags");
+        }
+        if (qobject_cast<PickList *>(drill->answerControl())) {
+            lastStep = QStringLiteral("picking an answer on ") + drill->objectName();
+            pickWithEnter(1 + below(4));
+        } else if (mode == 0) {
+            lastStep = QStringLiteral("typing an answer on the flag quiz");
+            type(below(2) ? s.CurrentQuizFlag.toLower() : QStringLiteral("x"));
+        } else {
+            lastStep = QStringLiteral("typing a word on the word quiz");
+            type(below(2) ? s.CurrentWord : QStringLiteral("no"));
+            key(Qt::Key_Return);
+        }
+        if (asked(s, mode) != before + 1)
+            return QStringLiteral("the answer was not counted once after ") + lastStep;
+        return QString();
+    }
+
+    QString switchMode(ModeWindow *drill, bool withMouse)
+    {
+        const int target = (drill->mode() + 1 + below(ModeCount - 1)) % ModeCount;
+        PickList *combo = drill->modeCombo();
+        lastStep = QStringLiteral("switching to mode %1 with the %2").arg(target).arg(withMouse ? "mouse" : "keyboard");
+        if (withMouse) {
+            QTest::mouseClick(combo, Qt::LeftButton);
+            settle();
+            QAbstractItemView *view = combo->view();
+            const QRect item = view->visualRect(view->model()->index(target, 0));
+            QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, item.center());
+        } else {
+            // Shift+Tab from the answer reaches the selector in a few steps.
+            for (int i = 0; i < 12 && QApplication::focusWidget() != combo; ++i)
+                key(Qt::Key_Backtab);
+            if (QApplication::focusWidget() != combo)
+                return QStringLiteral("Shift+Tab never reached the mode selector on ") + drill->objectName();
+            key(Qt::Key_Down, Qt::AltModifier);
+            key(Qt::Key_Home);
+            for (int i = 0; i < target; ++i)
+                key(Qt::Key_Down);
+            key(Qt::Key_Return);
+        }
+        settle();
+        ModeWindow *shown = ModeWindow::current();
+        if (shared().CurrentMode != target || !shown->isVisible())
+            return QStringLiteral("mode %1 is not shown after ").arg(target) + lastStep;
+        if (QApplication::focusWidget() != shown->answerControl())
+            return QStringLiteral("the focus is on %1 of %2 (active %3) after ").arg(QApplication::focusWidget()->objectName(), QApplication::focusWidget()->window()->objectName(), QApplication::activeWindow() ? QApplication::activeWindow()->objectName() : QString("none")) + lastStep;
+        return QString();
+    }
+
+    QString openAside(ModeWindow *drill)
+    {
+        // The buttons each mode window has, reached by their access keys;
+        // Stats has none, so it is reached with Tab.
+        QList<std::pair<QString, Qt::Key>> buttons{{QStringLiteral("AboutButton"), Qt::Key_A}};
+        if (drill->mode() == 0)
+            buttons = {{QStringLiteral("AboutButton"), Qt::Key_B}, {QStringLiteral("ScoreButton"), Qt::Key_unknown}};
+        if (drill->mode() != 2)
+            buttons << std::pair{QStringLiteral("CheatButton"), Qt::Key_H};
+        if (drill->mode() >= 3)
+            buttons << std::pair{QStringLiteral("Command1"), Qt::Key_M};
+        const auto [name, accessKey] = buttons.at(below(int(buttons.size())));
+        lastStep = QStringLiteral("opening ") + name + QStringLiteral(" of ") + drill->objectName();
+        if (accessKey != Qt::Key_unknown) {
+            key(accessKey, Qt::AltModifier);
+        } else {
+            auto *button = drill->findChild<QPushButton *>(name);
+            for (int i = 0; i < 20 && QApplication::focusWidget() != button; ++i)
+                key(Qt::Key_Tab);
+            key(Qt::Key_Space);
+        }
+        QPointer<QWidget> aside = QApplication::activeWindow();
+        if (!aside || aside == drill)
+            return QStringLiteral("nothing opened after ") + lastStep;
+        if (below(2) == 0 || aside->objectName() == QLatin1String("frmAbout")) {
+            lastStep += QStringLiteral(", then closing it");
+            key(aside->objectName() == QLatin1String("frmAbout") && below(2) ? Qt::Key_Return : Qt::Key_Escape);
+            if (aside && aside->isVisible())
+                return QStringLiteral("the window stayed open after ") + lastStep;
+            return QString();
+        }
+        // The learner keeps it open beside the drill and answers on.
+        lastStep += QStringLiteral(", then answering beside it");
+        const int before = asked(shared(), drill->mode());
+        if (drill->mode() == 0) {
+            type(shared().CurrentQuizFlag.toLower());
+        } else if (drill->mode() == 1) {
+            type(QStringLiteral("a"));
+            key(Qt::Key_Return);
+        } else {
+            // Typing on Show Flags, or picking a meaning by its first letter.
+            type(QStringLiteral("i"));
+            if (drill->mode() == 2)
+                return QString();
+            key(Qt::Key_Return);
+        }
+        if (asked(shared(), drill->mode()) != before + 1)
+            return QStringLiteral("the answer was lost after ") + lastStep;
+        return QString();
+    }
+
+    QString accessKey(ModeWindow *drill)
+    {
+        auto *quiz = qobject_cast<QuizForm *>(drill);
+        auto *show = qobject_cast<DrawFlagsForm *>(drill);
+        if (!quiz && !show)
+            return openAside(drill);
+        QList<std::tuple<Qt::Key, QCheckBox *, QCheckBox *>> labels; // key, box toggled, focus
+        if (quiz) {
+            labels = {{Qt::Key_A, quiz->AllCheck, quiz->AllCheck}, {Qt::Key_L, quiz->LettersCk, quiz->LettersCk},
+                      {Qt::Key_P, quiz->NumPennantsCk, quiz->NumPennantsCk}, {Qt::Key_S, quiz->SubsCk, quiz->SubsCk},
+                      {Qt::Key_N, quiz->NATOFlags, quiz->NATOFlags}, {Qt::Key_F, quiz->NumberFlags, quiz->NumberFlags}};
+        } else {
+            labels = {{Qt::Key_S, show->NoSubsCk, nullptr}, {Qt::Key_N, show->UseNATOFlagsCK, show->UseNATOFlagsCK}};
+        }
+        // "All" ticked is the case a box's own access key gets wrong: try it often.
+        const bool tryAll = quiz && quiz->AllCheck->isChecked() && below(2);
+        const auto [accessKey, box, focus] = labels.at(tryAll ? 0 : below(int(labels.size())));
+        lastStep = QStringLiteral("Alt+%1 on ").arg(QChar(accessKey)) + drill->objectName();
+        bool expected = !box->isChecked();
+        if (quiz && box == quiz->AllCheck)
+            expected = true; // the label ticks "All" and never unticks it
+        else if (quiz && !expected && quiz->categoryBoxes() == CategoryBoxes{box == quiz->LettersCk, box == quiz->NumPennantsCk, box == quiz->SubsCk, box == quiz->NATOFlags, box == quiz->NumberFlags})
+            expected = true; // the last category stays ticked
+        key(accessKey, Qt::AltModifier);
+        if (box->isChecked() != expected)
+            return QStringLiteral("the box is %1 after ").arg(box->isChecked() ? "ticked" : "clear") + lastStep;
+        QWidget *wanted = focus ? static_cast<QWidget *>(focus) : drill->answerControl();
+        if (quiz && quiz->categoryBoxes().onlyNatoSpecials())
+            wanted = quiz->NonAlphaNum;
+        if (QApplication::focusWidget() != wanted)
+            return QStringLiteral("the focus is on %1 after ").arg(QApplication::focusWidget()->objectName()) + lastStep;
+        // Back to answering, as the learner would: Shift+Tab returns to the answer.
+        drill->focusAnswer();
+        return QString();
+    }
+
+    QString pressFocusedButton(ModeWindow *drill)
+    {
+        auto *button = drill->findChild<QPushButton *>(QStringLiteral("AboutButton"));
+        lastStep = QStringLiteral("Enter on the focused About button of ") + drill->objectName();
+        for (int i = 0; i < 20 && QApplication::focusWidget() != button; ++i)
+            key(Qt::Key_Tab);
+        key(Qt::Key_Return);
+        QWidget *about = QApplication::activeWindow();
+        if (!about || about->objectName() != QLatin1String("frmAbout"))
+            return QStringLiteral("About did not open after ") + lastStep;
+        key(Qt::Key_Escape);
+        return QString();
+    }
+};
+
 } // namespace
 
 class MonkeyTest : public QObject
@@ -465,6 +739,27 @@ private Q_SLOTS:
         qInfo("%d events, %d restarts; answers: flag quiz %lld, word quiz %lld, meanings %lld, race %lld",
               monkey.events, monkey.restarts, monkey.total.quizAsked, monkey.total.wordAsked,
               monkey.total.meaningAsked, monkey.total.raceAsked);
+    }
+
+    void keyboardWalk_data()
+    {
+        QTest::addColumn<quint64>("seed");
+        QTest::addRow("seed 1") << quint64(1);
+        QTest::addRow("seed 2") << quint64(2);
+    }
+    void keyboardWalk()
+    {
+        QFETCH(quint64, seed);
+        for (QWidget *w : QApplication::topLevelWidgets())
+            w->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        KeyboardLearner learner(seed);
+        learner.start();
+        for (int i = 0; i < 300; ++i) {
+            const QString failure = learner.step();
+            if (!failure.isEmpty())
+                QFAIL(qPrintable(QStringLiteral("step %1: ").arg(i) + failure));
+        }
     }
 
     void cleanupTestCase()

@@ -113,7 +113,7 @@ int main(int argc, char **argv)
 
     getWindow<CheatMeanForm>().show();
     ok &= save(getWindow<CheatMeanForm>(), "meanings-help.png");
-    ShowAbout();
-    ok &= save(getWindow<frmAbout>(), "about.png");
+    aboutWindow().show();
+    ok &= save(aboutWindow(), "about.png");
     return ok ? 0 : 1;
 }

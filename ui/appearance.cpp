@@ -1,7 +1,14 @@
 #include "ui/appearance.h"
 
+#include <QApplication>
+#include <QCheckBox>
 #include <QFontDatabase>
+#include <QPainter>
 #include <QPalette>
+#include <QProxyStyle>
+#include <QStyleFactory>
+#include <QStyleOption>
+#include <QToolTip>
 #include <QWidget>
 
 #ifdef VEXO_EMBEDDED_FONTS
@@ -44,18 +51,85 @@ QFont defaultFont()
     return layoutFont(QStringLiteral("Tahoma"), 8);
 }
 
+namespace {
+
+// Fusion, whatever the desktop's style, with a focus frame that can be seen.
+class VexoStyle : public QProxyStyle
+{
+public:
+    VexoStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}
+
+    void drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter,
+                       const QWidget *widget) const override
+    {
+        if (element != PE_FrameFocusRect) {
+            QProxyStyle::drawPrimitive(element, option, painter, widget);
+            return;
+        }
+        // A box without a caption shows its focus on its own outline and on
+        // the label beside it, not inside its square.
+        if (const auto *box = qobject_cast<const QCheckBox *>(widget); box && box->text().isEmpty())
+            return;
+        painter->save();
+        painter->setRenderHint(QPainter::Antialiasing, false);
+        painter->setPen(QPen(FocusColour, 1));
+        painter->setBrush(Qt::NoBrush);
+        painter->drawRect(option->rect.adjusted(0, 0, -1, -1));
+        painter->restore();
+    }
+};
+
+} // namespace
+
+const QPalette &lightPalette()
+{
+    static const QPalette palette = [] {
+        QPalette p(WindowGrey);
+        for (const auto group : {QPalette::Active, QPalette::Inactive}) {
+            p.setColor(group, QPalette::Window, WindowGrey);
+            p.setColor(group, QPalette::Button, WindowGrey);
+            p.setColor(group, QPalette::Base, Qt::white);
+            p.setColor(group, QPalette::AlternateBase, QColor(224, 224, 224));
+            p.setColor(group, QPalette::Text, Qt::black);
+            p.setColor(group, QPalette::ButtonText, Qt::black);
+            p.setColor(group, QPalette::WindowText, Qt::black);
+            p.setColor(group, QPalette::Highlight, FocusColour);
+            p.setColor(group, QPalette::HighlightedText, Qt::white);
+            p.setColor(group, QPalette::ToolTipBase, QColor(255, 255, 225));
+            p.setColor(group, QPalette::ToolTipText, Qt::black);
+            p.setColor(group, QPalette::Link, LinkColour);
+            p.setColor(group, QPalette::LinkVisited, LinkColour);
+            p.setColor(group, QPalette::PlaceholderText, QColor(96, 96, 96));
+        }
+        p.setColor(QPalette::Disabled, QPalette::Base, WindowGrey);
+        p.setColor(QPalette::Disabled, QPalette::Highlight, QColor(128, 128, 128));
+        return p;
+    }();
+    return palette;
+}
+
+void ensureAppearance()
+{
+    static const bool done = [] {
+        ensureFonts();
+        // The windows were drawn light; lists, popups and tooltips follow
+        // them rather than a dark desktop theme.
+        QApplication::setStyle(new VexoStyle);
+        QApplication::setPalette(lightPalette());
+        QToolTip::setPalette(lightPalette());
+        return true;
+    }();
+    Q_UNUSED(done);
+}
+
 void applyFormAppearance(QWidget *form)
 {
-    QPalette palette = form->palette();
-    palette.setColor(QPalette::Window, WindowGrey);
-    palette.setColor(QPalette::Button, WindowGrey);
-    palette.setColor(QPalette::Base, Qt::white);
-    palette.setColor(QPalette::WindowText, Qt::black);
-    palette.setColor(QPalette::ButtonText, Qt::black);
-    palette.setColor(QPalette::Text, Qt::black);
-    form->setPalette(palette);
+    ensureAppearance();
+    form->setPalette(lightPalette());
     form->setAutoFillBackground(true);
     form->setFont(defaultFont());
+    // Focus frames show from the start, not only once Tab has been pressed.
+    form->setAttribute(Qt::WA_KeyboardFocusChange);
 }
 
 } // namespace vexo

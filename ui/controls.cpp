@@ -3,11 +3,17 @@
 #include "catalogue/flag_pictures.h"
 #include "ui/twips.h"
 
+#include <QAbstractItemView>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTextLayout>
+#include <QStyleOptionButton>
+#include <QStyleOptionFocusRect>
 #include <QStyleOptionGroupBox>
+#include <QStylePainter>
+
+#include <utility>
 
 namespace vexo {
 
@@ -24,6 +30,25 @@ void Label::setCaption(const QString &caption)
     QString shown = caption;
     shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     setText(shown);
+}
+
+bool Label::event(QEvent *event)
+{
+    if (event->type() == QEvent::Shortcut && buddy()) {
+        buddy()->setFocus(Qt::ShortcutFocusReason);
+        if (!static_cast<QShortcutEvent *>(event)->isAmbiguous())
+            Q_EMIT clicked();
+        return true;
+    }
+    return QLabel::event(event);
+}
+
+bool Label::eventFilter(QObject *watched, QEvent *event)
+{
+    // The caption shows where the focus is when its box has it.
+    if (watched == buddy() && (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut))
+        update();
+    return QLabel::eventFilter(watched, event);
 }
 
 void Label::mousePressEvent(QMouseEvent *event)
@@ -54,6 +79,14 @@ void Label::paintEvent(QPaintEvent *event)
     // Captions with an access key keep QLabel's own drawing of the underline.
     if (buddy() || !pixmap().isNull()) {
         QLabel::paintEvent(event);
+        if (buddy() && buddy()->hasFocus()) {
+            QPainter painter(this);
+            QStyleOptionFocusRect option;
+            option.initFrom(this);
+            const QRect text = fontMetrics().boundingRect(withoutAccessKey(this->text()));
+            option.rect = QRect(contentsRect().topLeft(), text.size()).adjusted(-1, 0, 2, 0) & rect();
+            style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+        }
         return;
     }
     const QString shown = text();
@@ -179,7 +212,30 @@ void Frame::paintEvent(QPaintEvent *event)
 PickList::PickList(QWidget *parent) : QComboBox(parent)
 {
     setEditable(false);
-    connect(this, &QComboBox::activated, this, &PickList::clicked);
+    view()->installEventFilter(this);
+    connect(this, &QComboBox::activated, this, [this] {
+        const bool withEnter = std::exchange(m_pickedWithEnter, false);
+        Q_EMIT clicked();
+        if (withEnter)
+            Q_EMIT enterPressed();
+    });
+}
+
+void PickList::showPopup()
+{
+    m_pickedWithEnter = false;
+    QComboBox::showPopup();
+}
+
+bool PickList::eventFilter(QObject *watched, QEvent *event)
+{
+    // The open list takes Enter before it becomes a key press: note it, and
+    // let the list pick the entry.
+    if (watched == view() && event->type() == QEvent::ShortcutOverride) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        m_pickedWithEnter = key == Qt::Key_Return || key == Qt::Key_Enter;
+    }
+    return QComboBox::eventFilter(watched, event);
 }
 
 void PickList::setListIndex(int index)
@@ -232,9 +288,31 @@ Label *makeLabel(QWidget *parent, const char *name, const QString &caption, QRec
     return label;
 }
 
+PushButton::PushButton(const QString &caption, QWidget *parent) : QPushButton(caption, parent)
+{
+    setAutoDefault(true);
+}
+
+void PushButton::paintEvent(QPaintEvent *event)
+{
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    const QRect room = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
+    if (fontMetrics().horizontalAdvance(withoutAccessKey(text())) <= room.width()) {
+        QPushButton::paintEvent(event);
+        return;
+    }
+    QStylePainter painter(this);
+    const QString caption = option.text;
+    option.text.clear();
+    painter.drawControl(QStyle::CE_PushButton, option);
+    painter.setPen(palette().color(QPalette::ButtonText));
+    painter.drawText(room, Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic, caption);
+}
+
 QPushButton *makeButton(QWidget *parent, const char *name, const QString &caption, QRect rect)
 {
-    auto *button = new QPushButton(caption, parent);
+    auto *button = new PushButton(caption, parent);
     button->setObjectName(QLatin1String(name));
     button->setGeometry(rect);
     button->setAccessibleName(withoutAccessKey(caption));
@@ -255,6 +333,7 @@ Label *makeBoxLabel(QWidget *parent, const char *name, const QString &caption, Q
     Label *label = makeLabel(parent, name, caption, rect);
     label->setWordWrap(false);
     label->setBuddy(box);
+    box->installEventFilter(label);
     box->setAccessibleName(withoutAccessKey(caption));
     if (!toolTip.isEmpty()) {
         label->setToolTip(toolTip);

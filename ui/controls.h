@@ -25,6 +25,10 @@ Q_SIGNALS:
     void clicked();
 
 protected:
+    // The access key of a caption beside a box acts as a click on the
+    // caption, and moves the focus to the box.
+    bool event(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
@@ -108,6 +112,8 @@ private:
 // A drop-down list without a text field. `clicked` runs when the user picks
 // an entry (the one already shown included) and when a program step changes
 // the selection through setListIndex; Enter is reported, never passed on.
+// Enter in the open list picks the entry and is reported too, so one Enter
+// both picks and confirms.
 class PickList : public QComboBox
 {
     Q_OBJECT
@@ -116,14 +122,31 @@ public:
     void setListIndex(int index);
     // Replaces the entries without running the click handler; nothing selected.
     void setEntries(const QStringList &entries);
+    void showPopup() override;
 
 Q_SIGNALS:
     void clicked();
     void enterPressed();
 
 protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void wheelEvent(QWheelEvent *event) override;
+
+private:
+    bool m_pickedWithEnter = false;
+};
+
+// A push button that Enter presses while it has the focus, and whose caption
+// wraps onto a second line where it is too wide for one.
+class PushButton : public QPushButton
+{
+    Q_OBJECT
+public:
+    PushButton(const QString &caption, QWidget *parent);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
 };
 
 // Builders shared by every window.

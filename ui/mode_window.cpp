@@ -56,6 +56,23 @@ ModeWindow *ModeWindow::ofMode(int mode)
     return mode >= 0 && mode < ModeCount ? registry()[mode] : nullptr;
 }
 
+ModeWindow *ModeWindow::current()
+{
+    return ofMode(shared().CurrentMode);
+}
+
+void ModeWindow::focusAnswer()
+{
+    if (QWidget *answer = answerControl())
+        answer->setFocus(Qt::OtherFocusReason);
+}
+
+void ModeWindow::showAside(Form &window)
+{
+    focusAnswer();
+    window.bringToFront();
+}
+
 void ModeWindow::refillModeCombo()
 {
     m_modeCombo->setEntries(ModeEntries());

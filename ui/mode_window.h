@@ -37,6 +37,17 @@ public:
 
     // The window of a mode if it exists, without creating it.
     static ModeWindow *ofMode(int mode);
+    // The window of CurrentMode, the one the learner drills in.
+    static ModeWindow *current();
+
+    // The control the learner answers with; it has the focus whenever the
+    // window is shown, so the first key typed is an answer.
+    virtual QWidget *answerControl() const = 0;
+    void focusAnswer();
+
+    // Shows a window beside this one (a listing, the chart, About) and
+    // keeps this window's focus on the answer for when the learner is back.
+    void showAside(Form &window);
 
     int mode() const { return m_mode; }
     PickList *modeCombo() const { return m_modeCombo; }

@@ -146,9 +146,14 @@ void DrawFlagsForm::SpecialFlags_Click()
     SpecialFlags->setListIndex(0);
 }
 
+QWidget *DrawFlagsForm::answerControl() const
+{
+    return Text1;
+}
+
 void DrawFlagsForm::AboutButton_Click()
 {
-    ShowAbout();
+    showAside(aboutWindow());
 }
 
 bool DrawFlagsForm::eventFilter(QObject *watched, QEvent *event)

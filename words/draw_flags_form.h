@@ -27,6 +27,8 @@ public:
     // leaves ShowWordsText as shown.
     void DrawWord();
 
+    QWidget *answerControl() const override;
+
     Hoist Image1{};
     LineControl *Line1;
     Label *WordsShowInstruct;

@@ -91,14 +91,19 @@ void WordQuizForm::Answer_KeyPress()
     CheckWordAnswer();
 }
 
+QWidget *WordQuizForm::answerControl() const
+{
+    return Answer;
+}
+
 void WordQuizForm::CheatButton_Click()
 {
-    getWindow<CheatForm>().bringToFront();
+    showAside(getWindow<CheatForm>());
 }
 
 void WordQuizForm::AboutButton_Click()
 {
-    ShowAbout();
+    showAside(aboutWindow());
 }
 
 } // namespace vexo

@@ -29,6 +29,8 @@ public:
     // Judges the text of Answer, shows the verdict and the next word.
     void CheckWordAnswer();
 
+    QWidget *answerControl() const override;
+
     Hoist Image1{};
     LineControl *Line1;
     Label *WordQuizPrompt;
