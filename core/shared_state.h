@@ -6,12 +6,10 @@
 #include <QtGlobal>
 
 #include <array>
-#include <limits>
 
 namespace vexo {
 
-// State that several windows read and write, alive for the whole run. Counters
-// are 32-bit so a long session never shows a wrapped, negative score.
+// State that several windows read and write, alive for the whole run.
 struct SharedState
 {
     // Flag quiz
@@ -73,11 +71,15 @@ struct SharedState
     std::array<QString, 21> RecentRaceFlags{};
 };
 
-// Counts one answer. A score that has reached the counter's top stops there
-// rather than wrap, so right never exceeds asked.
+// The top of every count and tally, the 16-bit range the windows were drawn
+// for: "Score is 32767 / 32767" still fits the status labels, and a count
+// that reaches it stops there rather than wrap.
+inline constexpr qint32 CountLimit = 32767;
+
+// Counts one answer; at the top the score stops, so right never exceeds asked.
 inline void CountAnswer(qint32 &right, qint32 &asked, bool isRight)
 {
-    if (asked == std::numeric_limits<qint32>::max())
+    if (asked >= CountLimit)
         return;
     ++asked;
     if (isRight)
@@ -86,7 +88,7 @@ inline void CountAnswer(qint32 &right, qint32 &asked, bool isRight)
 
 inline void CountUp(qint32 &tally)
 {
-    if (tally < std::numeric_limits<qint32>::max())
+    if (tally < CountLimit)
         ++tally;
 }
 

@@ -45,20 +45,20 @@ MeaningQuizWindow::MeaningQuizWindow(const QString &objectName, int mode,
     : ModeWindow(objectName, mode, layout.clientWidth, 6825, 1815), m_rules(rules)
 {
 
-    CurrImage = new ImageBox(this);
+    CurrImage = new ImageBox(page());
     CurrImage->setObjectName(QStringLiteral("CurrImage"));
     CurrImage->setGeometry(twipsRect(120, 840, 1665, 960));
     CurrImage->setAccessibleName(QStringLiteral("Flag asked"));
-    CurrLine = new LineControl(this);
+    CurrLine = new LineControl(page());
     CurrLine->setObjectName(QStringLiteral("CurrLine"));
     CurrLine->setLineTwips(120, 720, 120, 2280);
 
-    Answer = new PickList(this);
+    Answer = new PickList(page());
     Answer->setObjectName(QStringLiteral("Answer"));
     Answer->setGeometry(twipsRect(0, 2400, layout.answerWidth, 315));
     Answer->setAccessibleName(QStringLiteral("Meaning of the flag"));
 
-    PrevAnswerFrame = new Frame(this);
+    PrevAnswerFrame = new Frame(page());
     PrevAnswerFrame->setObjectName(QStringLiteral("PrevAnswerFrame"));
     PrevAnswerFrame->setGeometry(twipsRect(0, 3000, layout.frameWidth, 3015));
     PrevAnswerFrame->setBorderShown(false);
@@ -98,7 +98,7 @@ MeaningQuizWindow::MeaningQuizWindow(const QString &objectName, int mode,
 
 QPushButton *MeaningQuizWindow::makeButton(const char *name, const QString &caption, const TwipsBox &box)
 {
-    return vexo::makeButton(this, name, caption, boxRect(box));
+    return vexo::makeButton(page(), name, caption, boxRect(box));
 }
 
 void MeaningQuizWindow::setAnswerEntries(const QStringList &entries)

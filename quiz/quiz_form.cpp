@@ -23,38 +23,38 @@ QuizForm::QuizForm() : ModeWindow(QStringLiteral("QuizForm"), 0, 4035, 7305, 181
 {
     modeCombo()->setToolTip(QStringLiteral("Select program mode"));
 
-    QuestionLabel = makeLabel(this, "QuestionLabel", QStringLiteral("Which flag is this?"),
+    QuestionLabel = makeLabel(page(), "QuestionLabel", QStringLiteral("Which flag is this?"),
                           twipsRect(120, 480, 1455, 375));
-    CurrImage = new ImageBox(this);
+    CurrImage = new ImageBox(page());
     CurrImage->setObjectName(QStringLiteral("CurrImage"));
     CurrImage->setGeometry(twipsRect(120, 840, 1665, 960));
     CurrImage->setAccessibleName(QStringLiteral("Flag to name"));
-    CurrLine = new LineControl(this);
+    CurrLine = new LineControl(page());
     CurrLine->setObjectName(QStringLiteral("CurrLine"));
     CurrLine->setLineTwips(120, 720, 120, 2280);
-    Label1 = makeLabel(this, "Label1", QStringLiteral("Answer:"), twipsRect(1920, 720, 735, 255));
+    Label1 = makeLabel(page(), "Label1", QStringLiteral("Answer:"), twipsRect(1920, 720, 735, 255));
 
-    AnswerBox = new QLineEdit(this);
+    AnswerBox = new QLineEdit(page());
     AnswerBox->setObjectName(QStringLiteral("AnswerBox"));
     AnswerBox->setGeometry(twipsRect(1920, 960, 495, 375));
     AnswerBox->setToolTip(QStringLiteral("Type your answer here"));
     AnswerBox->setAccessibleName(QStringLiteral("Answer"));
     AnswerBox->setAccessibleDescription(AnswerBox->toolTip());
 
-    NonAlphaNum = new PickList(this);
+    NonAlphaNum = new PickList(page());
     NonAlphaNum->setObjectName(QStringLiteral("NonAlphaNum"));
     NonAlphaNum->setGeometry(twipsRect(2520, 960, 1455, 315));
     NonAlphaNum->setToolTip(
         QStringLiteral("For NATO signal flags only, choose from list then click/type Enter."));
     NonAlphaNum->setAccessibleName(QStringLiteral("NATO signal flag"));
     NonAlphaNum->hide();
-    Go = makeButton(this, "Go", QStringLiteral("Enter"), twipsRect(3360, 1320, 615, 255));
+    Go = makeButton(page(), "Go", QStringLiteral("Enter"), twipsRect(3360, 1320, 615, 255));
     Go->setAccessibleName(QStringLiteral("Enter NATO flag"));
     Go->hide();
 
-    InstructionLabel = makeLabel(this, "InstructionLabel", QString(), twipsRect(240, 1800, 3735, 735));
+    InstructionLabel = makeLabel(page(), "InstructionLabel", QString(), twipsRect(240, 1800, 3735, 735));
 
-    PrevAnswerFrame = new Frame(this);
+    PrevAnswerFrame = new Frame(page());
     PrevAnswerFrame->setObjectName(QStringLiteral("PrevAnswerFrame"));
     PrevAnswerFrame->setGeometry(twipsRect(0, 2400, 3960, 2895));
     PrevAnswerFrame->setBorderShown(false);
@@ -73,7 +73,7 @@ QuizForm::QuizForm() : ModeWindow(QStringLiteral("QuizForm"), 0, 4035, 7305, 181
     Percent = makeLabel(PrevAnswerFrame, "Percent", QString(), twipsRect(480, 1440, 1215, 495));
     Percent->setFont(layoutFont(QStringLiteral("Tahoma"), 14.25, true));
 
-    Frame1 = new Frame(this);
+    Frame1 = new Frame(page());
     Frame1->setObjectName(QStringLiteral("Frame1"));
     Frame1->setTitle(QStringLiteral("Quiz on:"));
     Frame1->setGeometry(twipsRect(0, 5400, 3975, 1247));
@@ -107,9 +107,9 @@ QuizForm::QuizForm() : ModeWindow(QStringLiteral("QuizForm"), 0, 4035, 7305, 181
     NumeralLabel = boxLabel("NumeralLabel", CategoryCaptions()[4], 2400, 720, 1575,
                             NumberFlags, QStringLiteral("Include NATO (square) number flags"));
 
-    CheatButton = makeButton(this, "CheatButton", QStringLiteral("Flags &Help"), twipsRect(480, 6720, 855, 495));
-    ScoreButton = makeButton(this, "ScoreButton", QStringLiteral("Stats"), twipsRect(1560, 6720, 855, 495));
-    AboutButton = makeButton(this, "AboutButton", QStringLiteral("A&bout"), twipsRect(2640, 6720, 855, 495));
+    CheatButton = makeButton(page(), "CheatButton", QStringLiteral("Flags &Help"), twipsRect(480, 6720, 855, 495));
+    ScoreButton = makeButton(page(), "ScoreButton", QStringLiteral("Stats"), twipsRect(1560, 6720, 855, 495));
+    AboutButton = makeButton(page(), "AboutButton", QStringLiteral("A&bout"), twipsRect(2640, 6720, 855, 495));
 
     // Tab order; labels take no focus.
     const QList<QWidget *> order{AnswerBox, NonAlphaNum, Go,           CheatButton, AboutButton,

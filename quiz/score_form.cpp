@@ -64,17 +64,17 @@ ScoreForm::ScoreForm() : AsideForm(QStringLiteral("ScoreForm"), QStringLiteral("
 {
     // Grid lines first so that bars and pictures paint over them.
     for (int i = 1; i <= 10; ++i) {
-        Line1[i] = new LineControl(this);
+        Line1[i] = new LineControl(page());
         Line1[i]->setObjectName(QStringLiteral("Line1_%1").arg(i));
         Line1[i]->hide();
     }
     for (int i = 0; i < RowCount; ++i) {
-        FlagImg[i] = new ImageBox(this);
+        FlagImg[i] = new ImageBox(page());
         FlagImg[i]->setObjectName(QStringLiteral("FlagImg_%1").arg(i));
-        Bar[i] = new ShapeBox(this);
+        Bar[i] = new ShapeBox(page());
         Bar[i]->setObjectName(QStringLiteral("Bar_%1").arg(i));
         Bar[i]->setColors(RightGreen, RightGreen);
-        WrongBar[i] = new ShapeBox(this);
+        WrongBar[i] = new ShapeBox(page());
         WrongBar[i]->setObjectName(QStringLiteral("WrongBar_%1").arg(i));
         WrongBar[i]->setColors(WrongRed, WrongRed);
         FlagImg[i]->hide();
@@ -82,15 +82,16 @@ ScoreForm::ScoreForm() : AsideForm(QStringLiteral("ScoreForm"), QStringLiteral("
         WrongBar[i]->hide();
     }
     for (int k = 0; k < 3; ++k) {
-        Legend[k] = new Label(this);
+        Legend[k] = new Label(page());
         Legend[k]->setObjectName(QStringLiteral("Legend_%1").arg(k));
         Legend[k]->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         Legend[k]->setWordWrap(false);
-        Legend[k]->setGeometry(twipsRect(0, 6600, 375, 200));
+        // Wider than drawn (375) so that the largest marks, six digits, fit.
+        Legend[k]->setGeometry(twipsRect(0, 6600, 600, 200));
     }
     const char *options[] = {"Letters && Subs", "Numbers && NATO"};
     for (int i = 0; i < 2; ++i) {
-        Option1[i] = new QRadioButton(QLatin1String(options[i]), this);
+        Option1[i] = new QRadioButton(QLatin1String(options[i]), page());
         Option1[i]->setObjectName(QStringLiteral("Option1_%1").arg(i));
         Option1[i]->setGeometry(twipsRect(0, 6840 + 240 * i, 1695, 255));
         Option1[i]->setAccessibleName(i == 0 ? QStringLiteral("Letters & Subs")
@@ -103,16 +104,16 @@ ScoreForm::ScoreForm() : AsideForm(QStringLiteral("ScoreForm"), QStringLiteral("
                 Option1_Click(i);
         });
     }
-    RightLabel = new Label(this);
+    RightLabel = new Label(page());
     RightLabel->setObjectName(QStringLiteral("RightLabel"));
     RightLabel->setCaption(QStringLiteral("Right Answer"));
     RightLabel->setGeometry(twipsRect(1800, 6840, 975, 255));
-    WrongLabel = new Label(this);
+    WrongLabel = new Label(page());
     WrongLabel->setObjectName(QStringLiteral("WrongLabel"));
     WrongLabel->setCaption(QStringLiteral("Wrong Answer"));
     WrongLabel->setGeometry(twipsRect(1800, 7125, 1095, 255));
     for (int i = 0; i < 2; ++i) {
-        Shape1[i] = new ShapeBox(this);
+        Shape1[i] = new ShapeBox(page());
         Shape1[i]->setObjectName(QStringLiteral("Shape1_%1").arg(i));
         Shape1[i]->setGeometry(twipsRect(3000, i == 0 ? 6915 : 7200, 195, 105));
         Shape1[i]->setColors(i == 0 ? RightGreen : WrongRed, i == 0 ? RightGreen : WrongRed);
@@ -187,7 +188,9 @@ void ScoreForm::drawBars(const QString &letter, int &Index)
     const qint64 wrong = c < 126 ? s.WrongTally[c] : 0;
 
     ImageBox *image = FlagImg[Index];
-    const double top = Index * 220.0;
+    // Rows 14 pixels apart (drawn 220 twips, 14.67 pixels) so that they are
+    // evenly spaced and all thirty stay above the scale marks.
+    const double top = Index * 210.0;
     image->setGeometry(twipsRect(50, top, 200, 200));
     const int pictureId = FlagPictureId(lower);
     if (image->pictureId() != pictureId || image->toolTip().isEmpty()) {

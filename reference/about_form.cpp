@@ -28,8 +28,10 @@ LinkLabel::LinkLabel(QWidget *parent) : Label(parent)
     QFont font = layoutFont(QStringLiteral("MS Sans Serif"), 8.25);
     font.setUnderline(true);
     setFont(font);
+    // Link blue rather than the selection's navy: it reads as a link, and at
+    // 6.5:1 against the grey it reads well.
     QPalette colours = palette();
-    colours.setColor(QPalette::WindowText, colours.color(QPalette::Highlight));
+    colours.setColor(QPalette::WindowText, colours.color(QPalette::Link));
     setPalette(colours);
     setCursor(Qt::PointingHandCursor);
     setFocusPolicy(Qt::StrongFocus);
@@ -79,19 +81,19 @@ frmAbout::frmAbout() : Form(QStringLiteral("frmAbout"), QString(), 5730, 3105)
                    Qt::WindowCloseButtonHint);
 
     auto label = [this](const char *name, QRect rect) {
-        auto *l = new Label(this);
+        auto *l = new Label(page());
         l->setObjectName(QLatin1String(name));
         l->setGeometry(rect);
         return l;
     };
     auto link = [this](const char *name, QRect rect) {
-        auto *l = new LinkLabel(this);
+        auto *l = new LinkLabel(page());
         l->setObjectName(QLatin1String(name));
         l->setGeometry(rect);
         return l;
     };
 
-    picIcon = new QLabel(this);
+    picIcon = new QLabel(page());
     picIcon->setObjectName(QStringLiteral("picIcon"));
     picIcon->setGeometry(twipsRect(240, 240, 540, 540));
     picIcon->setPixmap(SvgIcon(QStringLiteral(":/icons/vexo")).pixmap(picIcon->size()));
@@ -111,7 +113,7 @@ frmAbout::frmAbout() : Form(QStringLiteral("frmAbout"), QString(), 5730, 3105)
     webLink->setCaption(WebPage);
     webLink->setAccessibleName(QStringLiteral("Web page ") + WebPage);
 
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK = new QPushButton(QStringLiteral("OK"), page());
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setGeometry(twipsRect(2160, 2640, 1335, 375));
     cmdOK->setAccessibleName(QStringLiteral("OK"));

@@ -10,7 +10,7 @@ class QUrl;
 
 namespace vexo {
 
-// A label that opens a link: underlined in the highlight colour, a pointing
+// A label that opens a link: underlined in the link colour, a pointing
 // hand under the mouse, and reachable with Tab and pressed with Space or Enter.
 class LinkLabel : public Label
 {

@@ -96,7 +96,7 @@ struct Placement
 double evenlySpacedLeft(int column, double step, int columns, double firstOffsetFactor)
 {
     const double gap = (FrameWidth - columns * step) / (columns + 1);
-    return FrameLeft + gap * firstOffsetFactor + column * (step + gap);
+    return FrameLeft + gap * firstOffsetFactor + column * wholePixels(step + gap);
 }
 
 int columnsFor(int frame)
@@ -128,11 +128,11 @@ Placement placementFor(int frame, int j, QChar code, double substituteLabelWidth
     const int cols = columnsFor(frame);
     const int c = j % cols;
     const int r = j / cols;
-    const double top = FirstRowTop + r * RowPitch;
+    const double top = FirstRowTop + r * wholePixels(RowPitch);
     Placement p;
     switch (frame) {
     case CheatForm::Letters: {
-        const double left = Margin + c * (Margin + SquarePicture);
+        const double left = Margin + c * wholePixels(Margin + SquarePicture);
         p.picture = QRectF(left, top, SquarePicture, SquarePicture);
         p.label = QRectF(left, top + SquarePicture, SquarePicture, LabelHeight);
         break;
@@ -145,7 +145,7 @@ Placement placementFor(int frame, int j, QChar code, double substituteLabelWidth
     }
     case CheatForm::Substitutes: {
         const double gap = (FrameWidth - 4 * MediumPicture) / 5;
-        const double left = gap + c * (gap + MediumPicture);
+        const double left = gap + c * wholePixels(gap + MediumPicture);
         p.picture = QRectF(left, top, MediumPicture, SquarePicture);
         // Centred under the picture and as wide as the names need, so that
         // "1st Subst" is not cut off.
@@ -179,14 +179,19 @@ QRect toPixels(const QRectF &twips)
 // The layout font's size, shrunk until the longest NATO name fits its label.
 QFont listingFont()
 {
+    // Measured as a label lays it out, in the narrowest a NATO label's
+    // rounded edges leave it.
+    Label probe;
+    probe.resize(int(NatoLabelWidth / TwipsPerPixel), twipsToPixels(LabelHeight) + 1);
     for (double points = 8; points > 5; points -= 0.75) {
-        const QFont font = layoutFont(QStringLiteral("Tahoma"), points);
-        const QFontMetrics metrics(font);
-        bool fits = metrics.height() <= twipsToPixels(LabelHeight) + 1;
-        for (QChar code : NatoSpecialCodes())
-            fits = fits && metrics.horizontalAdvance(FlagName(QString(code))) <= twipsToPixels(NatoLabelWidth);
+        probe.setFont(layoutFont(QStringLiteral("Tahoma"), points));
+        bool fits = true;
+        for (QChar code : NatoSpecialCodes()) {
+            const QSize needed = probe.captionSize(FlagName(QString(code)));
+            fits = fits && needed.width() <= probe.width() && needed.height() <= probe.height();
+        }
         if (fits)
-            return font;
+            return probe.font();
     }
     return layoutFont(QStringLiteral("Tahoma"), 5.25);
 }
@@ -198,7 +203,7 @@ CheatForm::CheatForm() : AsideForm(QStringLiteral("CheatForm"), QStringLiteral("
     const char *names[] = {"LettersFrame", "NumPennantFrm", "SubFrame", "NATOFlagsFrame", "NATONumFrame"};
     std::array<Frame *, FrameCount> made{};
     for (int f = 0; f < FrameCount; ++f) {
-        made[f] = new Frame(this);
+        made[f] = new Frame(page());
         made[f]->setObjectName(QLatin1String(names[f]));
         made[f]->hide();
     }
@@ -217,8 +222,8 @@ CheatForm::CheatForm() : AsideForm(QStringLiteral("CheatForm"), QStringLiteral("
         }
     }
     for (; k < ImageCount; ++k) {
-        FlagImg[k] = new ImageBox(this);
-        Label1[k] = new Label(this);
+        FlagImg[k] = new ImageBox(page());
+        Label1[k] = new Label(page());
     }
     for (k = 0; k < ImageCount; ++k) {
         FlagImg[k]->setObjectName(QStringLiteral("FlagImg_%1").arg(k));

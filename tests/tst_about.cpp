@@ -5,6 +5,8 @@
 #include <QApplication>
 #include <QPushButton>
 #include <QTest>
+
+#include <cmath>
 #include <QUrl>
 
 using namespace vexo;
@@ -127,6 +129,14 @@ private Q_SLOTS:
         auto *label = about.findChild<LinkLabel *>(link);
         QCOMPARE(label->cursor().shape(), Qt::PointingHandCursor);
         QVERIFY(label->font().underline());
+        // Readable on the grey: a contrast of at least 4.5:1.
+        const auto luminance = [](const QColor &c) {
+            const auto linear = [](double v) { return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+            return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+        };
+        const double text = luminance(label->palette().color(label->foregroundRole()));
+        const double grey = luminance(about.palette().color(QPalette::Window));
+        QVERIFY((grey + 0.05) / (text + 0.05) >= 4.5);
         if (key == 0) {
             QTest::mouseClick(label, Qt::LeftButton);
         } else {

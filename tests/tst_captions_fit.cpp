@@ -1,45 +1,77 @@
-// No caption of any window may be cut off: every text a label can show fits
-// the label's box in the layout font.
+// No caption of any window is ever cut off: every text a label can be given,
+// laid out in the label's own font as the label draws it, fits the label.
 
 #include "app/mode_switch.h"
 #include "app/startup.h"
 #include "catalogue/flags.h"
-#include "catalogue/meanings.h"
 #include "core/shared_state.h"
+#include "meanings/meaning_form.h"
+#include "meanings/race_meaning_form.h"
+#include "quiz/question_engine.h"
 #include "quiz/quiz_form.h"
+#include "quiz/score_form.h"
+#include "reference/about_form.h"
+#include "reference/cheat_form.h"
+#include "reference/cheat_mean_form.h"
 #include "test_support.h"
 #include "ui/controls.h"
 #include "ui/windows.h"
+#include "words/typing_limit_edit.h"
+#include "words/word_list.h"
+#include "words/word_quiz_form.h"
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QFontMetrics>
-#include <QGroupBox>
+#include <QPainter>
 #include <QTest>
 
 using namespace vexo;
 
 namespace {
 
-// Room the caption needs at the label's width, wrapped as the label wraps.
-QSize needed(const Label *label, const QString &caption)
+// Every label of the window whose caption does not fit, with what it needs.
+QString cutCaptions(const QWidget *window)
 {
-    QString shown = caption;
-    shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    const QFontMetrics metrics(label->font());
-    const int flags = (label->wordWrap() ? Qt::TextWordWrap : 0) | Qt::TextShowMnemonic;
-    return metrics.boundingRect(QRect(0, 0, label->width(), 10000), flags, shown).size();
+    QStringList cut;
+    for (const Label *label : window->findChildren<Label *>()) {
+        const QSize needed = label->captionSize(label->caption());
+        const QSize room = label->contentsRect().size();
+        if (needed.width() > room.width() || needed.height() > room.height())
+            cut << QStringLiteral("%1 needs %2x%3, has %4x%5: %6")
+                       .arg(label->objectName())
+                       .arg(needed.width()).arg(needed.height()).arg(room.width()).arg(room.height())
+                       .arg(QString(label->caption()).replace(QLatin1Char('\r'), QLatin1Char('|')));
+    }
+    return cut.join(QLatin1Char('\n'));
 }
 
-bool fits(const Label *label, const QString &caption)
+// What a learner can type as one answer: every printable character of Latin-1.
+QStringList typableCharacters()
 {
-    const QSize size = needed(label, caption);
-    return size.width() <= label->width() && size.height() <= label->height();
+    QStringList typed;
+    for (char16_t c = 0x20; c <= 0xFF; ++c) {
+        if (QChar(c).isPrint())
+            typed << QString(QChar(c));
+    }
+    return typed;
 }
 
-QString allFlagCodes()
+// Ink of a text: the summed darkness of its pixels.
+qint64 ink(const QFont &font, const QString &text)
 {
-    return QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789!@#$}") + NatoSpecialCodes();
+    QImage image(200, 40, QImage::Format_Grayscale8);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setFont(font);
+    painter.drawText(QPoint(2, 30), text);
+    painter.end();
+    qint64 sum = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        const uchar *row = image.constScanLine(y);
+        for (int x = 0; x < image.width(); ++x)
+            sum += 255 - row[x];
+    }
+    return sum;
 }
 
 } // namespace
@@ -51,52 +83,126 @@ class CaptionsFitTest : public QObject
 private Q_SLOTS:
     void initTestCase()
     {
+        QApplication::setQuitOnLastWindowClosed(false);
         test::freshRun(9);
         Main();
         for (int mode = 0; mode < ModeCount; ++mode)
             modeWindow(mode);
+        getWindow<CheatForm>();
+        getWindow<CheatMeanForm>();
+        getWindow<ScoreForm>();
+        aboutWindow();
+        // The listing shows every category.
+        QuizForm &quiz = getWindow<QuizForm>();
+        quiz.AllCheck->setChecked(true);
     }
 
-    // Every fixed caption of every window, as built.
-    void fixedCaptions()
+    void captionsAsBuilt()
     {
         for (QWidget *window : QApplication::topLevelWidgets()) {
-            for (const Label *label : window->findChildren<Label *>()) {
-                if (label->caption().isEmpty() || !label->isVisibleTo(window))
-                    continue;
-                QVERIFY2(fits(label, label->caption()),
-                         qPrintable(window->objectName() + "/" + label->objectName() + ": " + label->caption()));
-            }
+            const QString cut = cutCaptions(window);
+            QVERIFY2(cut.isEmpty(), qPrintable(window->objectName() + ": " + cut));
             for (const QAbstractButton *button : window->findChildren<QAbstractButton *>()) {
-                const QFontMetrics metrics(button->font());
-                const int room = button->width() - (qobject_cast<const QPushButton *>(button) ? 6 : 20);
+                // Push buttons wrap a caption too wide for one line onto two.
                 const QString text = QString(button->text()).remove(QLatin1Char('&'));
-                if (text.isEmpty() || text.contains(QLatin1Char('\n')))
+                if (text.isEmpty())
                     continue;
-                // Buttons that wrap their caption draw it themselves over two lines.
-                if (metrics.horizontalAdvance(text) > room && button->objectName() == QLatin1String("Command1"))
-                    continue;
-                QVERIFY2(metrics.horizontalAdvance(text) <= room,
+                const int lines = qobject_cast<const QPushButton *>(button) ? 2 : 1;
+                const QRect room(0, 0, button->width() - (lines == 2 ? 6 : 20), button->height());
+                const QRect needed = button->fontMetrics().boundingRect(room, Qt::TextWordWrap, text);
+                QVERIFY2(needed.width() <= room.width() && needed.height() <= room.height(),
                          qPrintable(window->objectName() + "/" + button->objectName() + ": " + text));
             }
         }
     }
 
-    // Whatever flag was answered, its name, meaning and verdict fit the flag quiz window.
-    void flagQuizAnswerTexts()
+    // Every answer the flag quiz can be given, at the largest score.
+    void flagQuizAnswers()
     {
         QuizForm &quiz = getWindow<QuizForm>();
-        for (QChar c : allFlagCodes()) {
-            const QString code(c);
-            QVERIFY2(fits(quiz.PrevAnswer, FlagName(code)),
-                     qPrintable(FlagName(code) + QStringLiteral(" needs %1").arg(needed(quiz.PrevAnswer, FlagName(code)).width())));
-            QVERIFY2(fits(quiz.Meaning, FlagMeaning(code)), qPrintable(code));
-            const QString wrong = QStringLiteral("WRONG.\rYour answer was \r") + FlagName(code) +
-                                  QStringLiteral("\rScore is 32767 / 32767");
-            QVERIFY2(fits(quiz.Status, wrong), qPrintable(wrong));
+        SharedState &s = shared();
+        for (const QString &typed : typableCharacters()) {
+            s.QuizRightCount = CountLimit - 1;
+            s.QuizAskedCount = CountLimit - 1;
+            s.LastAnswer = typed.toUpper();
+            NextQuestion(quiz);
+            const QString cut = cutCaptions(&quiz);
+            QVERIFY2(cut.isEmpty(), qPrintable(cut));
         }
-        QVERIFY(fits(quiz.Percent, QStringLiteral("66.6%")));
-        QVERIFY(fits(quiz.Percent, QStringLiteral("100%")));
+    }
+
+    // Every word the quiz can ask, answered right and with the widest text
+    // the answer box takes.
+    void wordQuizAnswers()
+    {
+        WordQuizForm &words = getWindow<WordQuizForm>();
+        SharedState &s = shared();
+        QStringList answers;
+        for (const QString &c : typableCharacters())
+            answers << c.repeated(WordQuizForm::TypingLimit);
+        qsizetype next = 0;
+        for (const QString &word : WordList()) {
+            s.WordRightCount = CountLimit - 1;
+            s.WordAskedCount = CountLimit - 1;
+            s.CurrentWord = word;
+            words.Answer->setProgramText(next % 2 ? word : answers.at(next / 2 % answers.size()));
+            ++next;
+            words.CheckWordAnswer();
+            const QString cut = cutCaptions(&words);
+            QVERIFY2(cut.isEmpty(), qPrintable(cut));
+        }
+    }
+
+    // Every meaning chosen on both meaning quizzes, every flag answered.
+    void meaningAnswers_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addRow("flag meanings") << 3;
+        QTest::addRow("race meanings") << 4;
+    }
+    void meaningAnswers()
+    {
+        QFETCH(int, mode);
+        auto *window = static_cast<MeaningQuizWindow *>(modeWindow(mode));
+        SharedState &s = shared();
+        const QString codes = mode == 3 ? QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ") : QStringLiteral("}BCILMNPSXYZ!");
+        for (int position = 1; position < window->Answer->count(); ++position) {
+            for (QChar flag : codes) {
+                qint32 &right = mode == 3 ? s.MeaningRightCount : s.RaceRightCount;
+                qint32 &asked = mode == 3 ? s.MeaningAskedCount : s.RaceAskedCount;
+                right = asked = CountLimit - 1;
+                (mode == 3 ? s.MeaningFlag : s.RaceFlag) = QString(flag);
+                window->Answer->setCurrentIndex(position);
+                QTest::keyClick(window->Answer, Qt::Key_Return);
+                const QString cut = cutCaptions(window);
+                QVERIFY2(cut.isEmpty(), qPrintable(cut));
+            }
+        }
+    }
+
+    // The chart's scale marks at every scale the tallies allow.
+    void scoreMarks()
+    {
+        ScoreForm &score = getWindow<ScoreForm>();
+        SharedState &s = shared();
+        for (qint32 total : {0, 9, 10, 100, 1000, 10000, CountLimit}) {
+            s.RightTally['A'] = total;
+            s.WrongTally['A'] = total;
+            score.Redraw();
+            const QString cut = cutCaptions(&score);
+            QVERIFY2(cut.isEmpty(), qPrintable(QString::number(total) + ": " + cut));
+        }
+    }
+
+    // Bold captions are visibly heavier than regular text of the same size.
+    void boldIsBold()
+    {
+        const Label *percent = getWindow<QuizForm>().Percent;
+        QFont regular = percent->font();
+        regular.setBold(false);
+        const QString text = QStringLiteral("Bold 50%");
+        QVERIFY2(ink(percent->font(), text) > ink(regular, text) * 5 / 4,
+                 qPrintable(QStringLiteral("bold %1, regular %2").arg(ink(percent->font(), text)).arg(ink(regular, text))));
     }
 };
 

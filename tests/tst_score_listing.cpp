@@ -12,6 +12,8 @@
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QTest>
 
 using namespace vexo;
@@ -83,7 +85,11 @@ private Q_SLOTS:
         QVERIFY(!score.WrongBar[0]->isVisibleTo(&score));
         QVERIFY(!score.Bar[2]->isVisibleTo(&score));
         QVERIFY(score.WrongBar[2]->isVisibleTo(&score));
-        QCOMPARE(score.WrongBar[2]->geometry(), twipsRect(300, 2 * 220 + 50, 900, 100));
+        QCOMPARE(score.WrongBar[2]->geometry(), twipsRect(300, 2 * 210 + 50, 900, 100));
+        // Rows evenly spaced, whole pixels apart, above the scale marks.
+        for (int i = 1; i < 30; ++i)
+            QCOMPARE(score.FlagImg[i]->y() - score.FlagImg[i - 1]->y(), 14);
+        QVERIFY(score.FlagImg[29]->geometry().bottom() < score.Legend[0]->y());
         // The red bar continues the green one.
         QCOMPARE(score.WrongBar[29]->geometry().left(), score.Bar[29]->geometry().right() + 1);
         QCOMPARE(score.FlagImg[29]->pictureId(), int('$'));
@@ -156,6 +162,16 @@ private Q_SLOTS:
         for (int k = 0; k < 67; ++k)
             QVERIFY(listing.FlagImg[k]->isVisibleTo(&listing));
         QVERIFY(!listing.FlagImg[67]->isVisibleTo(&listing));
+        // Rows and columns whole pixels apart, so evenly spaced.
+        QCOMPARE(listing.FlagImg[20]->y() - listing.FlagImg[10]->y(), listing.FlagImg[10]->y() - listing.FlagImg[0]->y());
+        QCOMPARE(listing.FlagImg[2]->x() - listing.FlagImg[1]->x(), listing.FlagImg[1]->x() - listing.FlagImg[0]->x());
+        // Taller than this screen's free area, the listing fits it and scrolls
+        // down to its last row.
+        listing.show();
+        QVERIFY(listing.frameGeometry().height() <= listing.screen()->availableGeometry().height());
+        QWidget *last = listing.Label1[66];
+        listing.findChild<QScrollArea *>()->ensureWidgetVisible(last);
+        QVERIFY(listing.rect().contains(QRect(last->mapTo(&listing, QPoint(0, 0)), last->size())));
         QCOMPARE(listing.Label1[40]->caption(), QStringLiteral("Corpen"));
         QCOMPARE(listing.FlagImg[0]->toolTip(),
                  QStringLiteral("Alpha: I have a diver down; keep well clear at slow speed."));

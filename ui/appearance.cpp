@@ -26,7 +26,6 @@ void ensureFonts()
 #ifdef VEXO_EMBEDDED_FONTS
         initFontResources();
         QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/tahoma.ttf"));
-        QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/tahomabd.ttf"));
 #endif
         return true;
     }();
@@ -89,6 +88,11 @@ const QPalette &lightPalette()
             p.setColor(group, QPalette::Window, WindowGrey);
             p.setColor(group, QPalette::Button, WindowGrey);
             p.setColor(group, QPalette::Base, Qt::white);
+            p.setColor(group, QPalette::Light, Qt::white);
+            p.setColor(group, QPalette::Midlight, QColor(223, 223, 223));
+            p.setColor(group, QPalette::Mid, QColor(160, 160, 160));
+            p.setColor(group, QPalette::Dark, QColor(128, 128, 128));
+            p.setColor(group, QPalette::Shadow, QColor(64, 64, 64));
             p.setColor(group, QPalette::AlternateBase, QColor(224, 224, 224));
             p.setColor(group, QPalette::Text, Qt::black);
             p.setColor(group, QPalette::ButtonText, Qt::black);

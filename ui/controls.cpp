@@ -8,6 +8,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTextLayout>
+#include <QtMath>
 #include <QStyleOptionButton>
 #include <QStyleOptionFocusRect>
 #include <QStyleOptionGroupBox>
@@ -96,29 +97,69 @@ void Label::paintEvent(QPaintEvent *event)
     const qreal ratio = devicePixelRatioF();
     if (m_rendered.isNull() || m_renderedText != shown || m_rendered.deviceIndependentSize() != QSizeF(area.size()) ||
         !qFuzzyCompare(m_rendered.devicePixelRatio(), ratio)) {
-        // QTextLayout breaks lines only at the Unicode line separator.
-        QTextLayout layout(QString(shown).replace(QLatin1Char('\n'), QChar::LineSeparator), font());
-        QTextOption option(alignment() & Qt::AlignHorizontal_Mask);
-        option.setWrapMode(wordWrap() ? QTextOption::WordWrap : QTextOption::ManualWrap);
-        layout.setTextOption(option);
-        layout.beginLayout();
-        qreal y = 0;
-        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
-            line.setLineWidth(area.width());
-            line.setPosition(QPointF(0, y));
-            y += line.height();
-        }
-        layout.endLayout();
+        QTextLayout layout(shown, font());
+        layOut(layout, area.width());
         m_rendered = QPixmap(area.size() * ratio);
         m_rendered.setDevicePixelRatio(ratio);
         m_rendered.fill(Qt::transparent);
         QPainter painter(&m_rendered);
         painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, foregroundRole()));
-        layout.draw(&painter, QPointF(0, 0));
+        // Lines that fit are drawn whole; where the text goes on below the
+        // label, the last line that fits ends in an ellipsis instead of
+        // being cut through.
+        int lines = 0;
+        while (lines < layout.lineCount() && layout.lineAt(lines).rect().bottom() <= area.height() + 0.5)
+            ++lines;
+        if (lines == layout.lineCount()) {
+            layout.draw(&painter, QPointF(0, 0));
+        } else {
+            const int last = qMax(lines - 1, 0);
+            for (int i = 0; i < last; ++i)
+                layout.lineAt(i).draw(&painter, QPointF(0, 0));
+            const QTextLine line = layout.lineAt(last);
+            QString rest = shown.mid(line.textStart());
+            rest.replace(QChar::LineSeparator, QLatin1Char(' '));
+            painter.setFont(font());
+            painter.drawText(QPointF(0, line.y() + line.ascent()),
+                             fontMetrics().elidedText(rest, Qt::ElideRight, area.width()));
+        }
         m_renderedText = shown;
     }
     QPainter painter(this);
     painter.drawPixmap(area.topLeft(), m_rendered);
+}
+
+void Label::layOut(QTextLayout &layout, int width) const
+{
+    // QTextLayout breaks lines only at the Unicode line separator.
+    QString text = layout.text();
+    text.replace(QLatin1Char('\n'), QChar::LineSeparator);
+    layout.setText(text);
+    QTextOption option(alignment() & Qt::AlignHorizontal_Mask);
+    option.setWrapMode(wordWrap() ? QTextOption::WrapAtWordBoundaryOrAnywhere : QTextOption::ManualWrap);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    qreal y = 0;
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(width);
+        line.setPosition(QPointF(0, y));
+        y += line.height();
+    }
+    layout.endLayout();
+}
+
+QSize Label::captionSize(const QString &caption) const
+{
+    QString shown = caption;
+    shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    if (buddy())
+        shown = withoutAccessKey(shown);
+    QTextLayout layout(shown, font());
+    layOut(layout, contentsRect().width());
+    qreal width = 0;
+    for (int i = 0; i < layout.lineCount(); ++i)
+        width = qMax(width, layout.lineAt(i).naturalTextWidth());
+    return QSize(qCeil(width), qCeil(layout.boundingRect().height()));
 }
 
 ImageBox::ImageBox(QWidget *parent) : QLabel(parent)
@@ -169,8 +210,22 @@ void LineControl::setColor(const QColor &color)
 void LineControl::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
+    // Across or down, the line fills its one-pixel-wide box: a whole logical
+    // pixel at any scale, where a stroked pen would lose half to the clip.
+    if (m_from.x() == m_to.x() || m_from.y() == m_to.y()) {
+        painter.fillRect(rect(), m_color);
+        return;
+    }
     painter.setPen(QPen(m_color, 1));
     painter.drawLine(m_from, m_to);
+}
+
+void drawOutline(QPainter &painter, const QRect &box, const QColor &color)
+{
+    painter.fillRect(QRect(box.left(), box.top(), box.width(), 1), color);
+    painter.fillRect(QRect(box.left(), box.bottom(), box.width(), 1), color);
+    painter.fillRect(QRect(box.left(), box.top(), 1, box.height()), color);
+    painter.fillRect(QRect(box.right(), box.top(), 1, box.height()), color);
 }
 
 ShapeBox::ShapeBox(QWidget *parent) : QWidget(parent)
@@ -189,8 +244,8 @@ void ShapeBox::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.fillRect(rect(), m_fill);
-    painter.setPen(m_border);
-    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    if (m_border != m_fill)
+        drawOutline(painter, rect(), m_border);
 }
 
 Frame::Frame(QWidget *parent) : QGroupBox(parent) {}
@@ -203,10 +258,25 @@ void Frame::setBorderShown(bool shown)
     update();
 }
 
-void Frame::paintEvent(QPaintEvent *event)
+void Frame::paintEvent(QPaintEvent *)
 {
-    if (m_borderShown)
-        QGroupBox::paintEvent(event);
+    if (!m_borderShown)
+        return;
+    // An etched border, its top line through the middle of the caption and
+    // broken behind it, so the first row inside stays clear of it.
+    QPainter painter(this);
+    const QString caption = title();
+    const int captionHeight = fontMetrics().height();
+    const QRect box = rect().adjusted(0, caption.isEmpty() ? 0 : captionHeight / 2, 0, 0);
+    drawOutline(painter, box.adjusted(0, 0, -1, -1), palette().color(QPalette::Dark));
+    drawOutline(painter, box.adjusted(1, 1, 0, 0), palette().color(QPalette::Light));
+    if (caption.isEmpty())
+        return;
+    const int width = fontMetrics().horizontalAdvance(withoutAccessKey(caption));
+    const QRect captionBox(6, 0, width + 4, captionHeight);
+    painter.fillRect(captionBox, palette().color(QPalette::Window));
+    style()->drawItemText(&painter, captionBox.adjusted(2, 0, 0, 0), Qt::AlignLeft | Qt::AlignTop | Qt::TextShowMnemonic,
+                          palette(), isEnabled(), caption, QPalette::WindowText);
 }
 
 PickList::PickList(QWidget *parent) : QComboBox(parent)

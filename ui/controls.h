@@ -9,6 +9,9 @@
 #include <QPixmap>
 #include <QWidget>
 
+class QPainter;
+class QTextLayout;
+
 namespace vexo {
 
 // A label whose caption may hold carriage returns (character 13) as line
@@ -20,6 +23,8 @@ public:
     explicit Label(QWidget *parent = nullptr);
     void setCaption(const QString &caption);
     QString caption() const { return m_caption; }
+    // The room a caption takes in this label, laid out as the label draws it.
+    QSize captionSize(const QString &caption) const;
 
 Q_SIGNALS:
     void clicked();
@@ -35,6 +40,8 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
+    void layOut(QTextLayout &layout, int width) const;
+
     QString m_caption;
     bool m_pressed = false;
     // The caption drawn once per text, size and font rather than at every
@@ -93,6 +100,10 @@ private:
     QColor m_border = Qt::black;
 };
 
+// A rectangle's one-pixel outline, filled rather than stroked so that it is a
+// whole logical pixel wide at any scale.
+void drawOutline(QPainter &painter, const QRect &box, const QColor &color);
+
 // A frame that can be drawn without border and caption, and given both later.
 class Frame : public QGroupBox
 {
@@ -103,7 +114,7 @@ public:
     bool borderShown() const { return m_borderShown; }
 
 protected:
-    void paintEvent(QPaintEvent *event) override;
+    void paintEvent(QPaintEvent *) override;
 
 private:
     bool m_borderShown = true;

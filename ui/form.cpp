@@ -4,8 +4,11 @@
 #include "ui/appearance.h"
 #include "ui/twips.h"
 
+#include <QApplication>
 #include <QCloseEvent>
-#include <QGuiApplication>
+#include <QScreen>
+#include <QScrollArea>
+#include <QStyle>
 
 namespace vexo {
 
@@ -26,7 +29,70 @@ Form::Form(const QString &objectName, const QString &caption, double clientWidth
 
 void Form::setClientSizeTwips(double width, double height)
 {
-    setFixedSize(twipsToPixels(width), twipsToPixels(height));
+    m_clientSize = QSize(twipsToPixels(width), twipsToPixels(height));
+    if (m_scroller)
+        m_scroller->widget()->setFixedSize(m_clientSize);
+    fitToScreen();
+}
+
+bool Form::event(QEvent *event)
+{
+    if (event->type() == QEvent::Show)
+        fitToScreen();
+    return QWidget::event(event);
+}
+
+void Form::resizeEvent(QResizeEvent *event)
+{
+    if (m_scroller)
+        m_scroller->setGeometry(rect());
+    QWidget::resizeEvent(event);
+}
+
+QWidget *Form::page()
+{
+    if (m_scroller)
+        return m_scroller->widget();
+    auto *page = new QWidget;
+    page->setObjectName(QStringLiteral("page"));
+    page->setFixedSize(m_clientSize);
+    m_scroller = new QScrollArea(this);
+    m_scroller->setObjectName(QStringLiteral("scroller"));
+    m_scroller->setFrameShape(QFrame::NoFrame);
+    m_scroller->viewport()->setAutoFillBackground(false);
+    m_scroller->setFocusPolicy(Qt::NoFocus);
+    m_scroller->setWidget(page);
+    m_scroller->setGeometry(rect());
+    // Whatever takes the focus is scrolled into sight, access keys included.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
+        if (now && m_scroller->widget()->isAncestorOf(now))
+            m_scroller->ensureWidgetVisible(now, 0, 0);
+    });
+    return page;
+}
+
+void Form::fitToScreen()
+{
+    QSize size = m_clientSize;
+    const QScreen *where = screen();
+    if (m_scroller && where) {
+        // The frame is known once the window manager has framed the window.
+        const QRect frame = frameGeometry();
+        const QMargins decoration = frame != geometry()
+                                        ? QMargins(geometry().left() - frame.left(), geometry().top() - frame.top(),
+                                                   frame.right() - geometry().right(),
+                                                   frame.bottom() - geometry().bottom())
+                                        : QMargins(4, 30, 4, 4);
+        const QSize room = where->availableGeometry().marginsRemoved(decoration).size();
+        const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+        bool down = size.height() > room.height();
+        const bool across = size.width() + (down ? bar : 0) > room.width();
+        down = down || (across && size.height() + bar > room.height());
+        size = QSize(qMin(size.width() + (down ? bar : 0), room.width()),
+                     qMin(size.height() + (across ? bar : 0), room.height()));
+    }
+    if (m_scroller || !layout())
+        setFixedSize(size);
 }
 
 void Form::bringToFront()

@@ -2,10 +2,14 @@
 
 #include <QWidget>
 
+class QScrollArea;
+
 namespace vexo {
 
 // A top-level window of the program: grey, fixed client size in twips,
 // discarded when closed. A window already closing ignores further requests.
+// Controls stand on the window's page: where the screen's free area is
+// smaller than the window, the window is made to fit it and the page scrolls.
 class Form : public QWidget
 {
     Q_OBJECT
@@ -26,16 +30,28 @@ public:
     // Shows the window, not modal, in front of the others.
     void bringToFront();
 
-    // Sets the fixed client size.
+    // Sets the fixed client size, as designed; the window takes less where
+    // the screen has less room.
     void setClientSizeTwips(double width, double height);
+    QSize designedClientSize() const { return m_clientSize; }
+
+    // The parent of the window's controls, made on first use; a window that
+    // lays its controls out itself does without.
+    QWidget *page();
 
 protected:
+    bool event(QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
     // Runs once when a close request is accepted, before the window goes.
     virtual void queryUnload() {}
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    void fitToScreen();
+
     bool m_closing = false;
+    QSize m_clientSize;
+    QScrollArea *m_scroller = nullptr;
 };
 
 } // namespace vexo

@@ -35,7 +35,7 @@ ModeHooks &modeHooks()
 ModeWindow::ModeWindow(const QString &objectName, int mode, double clientWidthTwips,
                        double clientHeightTwips, double modeComboWidthTwips)
     : Form(objectName, QStringLiteral("Vexo"), clientWidthTwips, clientHeightTwips), m_mode(mode),
-      m_modeCombo(new PickList(this))
+      m_modeCombo(new PickList(page()))
 {
     if (mode >= 0 && mode < ModeCount)
         registry()[mode] = this;

@@ -35,6 +35,14 @@ inline QPoint twipsPoint(double left, double top)
     return QPoint(twipsToPixels(left), twipsToPixels(top));
 }
 
+// The whole number of pixels nearest to a distance, in twips: rows and columns
+// this far apart are evenly spaced on the screen, where a fractional pitch
+// would step by one pixel more now and then.
+inline double wholePixels(double twips)
+{
+    return twipsToPixels(twips) * TwipsPerPixel;
+}
+
 // Halves go to the even neighbour, as the layouts' own arithmetic does.
 inline double roundHalfEven(double value)
 {

@@ -27,39 +27,39 @@ QString SpecialCharNote()
 DrawFlagsForm::DrawFlagsForm() : ModeWindow(QStringLiteral("DrawFlagsForm"), 2, 4035, 7470, 1695)
 {
 
-    Line1 = buildHalyard(this);
-    Image1 = buildHoist(this, 0);
+    Line1 = buildHalyard(page());
+    Image1 = buildHoist(page(), 0);
 
-    WordsShowInstruct = makeLabel(this, "WordsShowInstruct",
+    WordsShowInstruct = makeLabel(page(), "WordsShowInstruct",
                                   QStringLiteral("Type a word to see it spelled out in flags."),
                                   twipsRect(2160, 840, 1695, 495));
 
-    Text1 = new TypingLimitEdit(TypingLimit, this);
+    Text1 = new TypingLimitEdit(TypingLimit, page());
     Text1->setObjectName(QStringLiteral("Text1"));
     Text1->setGeometry(twipsRect(2400, 1320, 1095, 375));
     Text1->setAccessibleName(WordsShowInstruct->caption());
 
-    AsteriskLabel = makeLabel(this, "AsteriskLabel", QStringLiteral("*"), twipsRect(3600, 1320, 375, 375));
+    AsteriskLabel = makeLabel(page(), "AsteriskLabel", QStringLiteral("*"), twipsRect(3600, 1320, 375, 375));
     AsteriskLabel->hide();
 
-    NoSubsCk = makeCheckBox(this, "NoSubsCk", twipsRect(2160, 1920, 255, 255));
-    NoSubsLabel = makeBoxLabel(this, "NoSubsLabel", QStringLiteral("Don't use &substitutes"),
+    NoSubsCk = makeCheckBox(page(), "NoSubsCk", twipsRect(2160, 1920, 255, 255));
+    NoSubsLabel = makeBoxLabel(page(), "NoSubsLabel", QStringLiteral("Don't use &substitutes"),
                                twipsRect(2400, 1920, 1575, 255), NoSubsCk);
-    UseNATOFlagsCK = makeCheckBox(this, "UseNATOFlagsCK", twipsRect(2160, 2160, 255, 255));
-    UseNATOLabel = makeBoxLabel(this, "UseNATOLabel", QStringLiteral("Use &NATO flags"),
+    UseNATOFlagsCK = makeCheckBox(page(), "UseNATOFlagsCK", twipsRect(2160, 2160, 255, 255));
+    UseNATOLabel = makeBoxLabel(page(), "UseNATOLabel", QStringLiteral("Use &NATO flags"),
                                 twipsRect(2400, 2160, 1335, 255), UseNATOFlagsCK);
 
-    SpecialFlags = new PickList(this);
+    SpecialFlags = new PickList(page());
     SpecialFlags->setObjectName(QStringLiteral("SpecialFlags"));
     SpecialFlags->setGeometry(twipsRect(2160, 2880, 1575, 315));
     SpecialFlags->setAccessibleName(QStringLiteral("Insert NATO flag"));
     SpecialFlags->installEventFilter(this);
     SpecialFlags->hide();
 
-    SpecialCharLabel = makeLabel(this, "SpecialCharLabel", QString(), twipsRect(2160, 3360, 1695, 1455));
+    SpecialCharLabel = makeLabel(page(), "SpecialCharLabel", QString(), twipsRect(2160, 3360, 1695, 1455));
     SpecialCharLabel->hide();
 
-    AboutButton = makeButton(this, "AboutButton", QStringLiteral("&About"), twipsRect(2520, 6720, 855, 495));
+    AboutButton = makeButton(page(), "AboutButton", QStringLiteral("&About"), twipsRect(2520, 6720, 855, 495));
 
     // Tab order; labels take no focus.
     chainTabOrder({AboutButton, modeCombo(), NoSubsCk, SpecialFlags, Text1, UseNATOFlagsCK});

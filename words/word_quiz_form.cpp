@@ -19,20 +19,20 @@ namespace vexo {
 WordQuizForm::WordQuizForm() : ModeWindow(QStringLiteral("WordQuizForm"), 1, 4035, 7470, 1695)
 {
 
-    Line1 = buildHalyard(this);
-    Image1 = buildHoist(this, 120);
+    Line1 = buildHalyard(page());
+    Image1 = buildHoist(page(), 120);
 
-    WordQuizPrompt = makeLabel(this, "WordQuizPrompt", QStringLiteral("What do these flags spell?"),
+    WordQuizPrompt = makeLabel(page(), "WordQuizPrompt", QStringLiteral("What do these flags spell?"),
                                twipsRect(2160, 840, 1695, 495));
 
-    Answer = new TypingLimitEdit(TypingLimit, this);
+    Answer = new TypingLimitEdit(TypingLimit, page());
     Answer->setObjectName(QStringLiteral("Answer"));
     Answer->setGeometry(twipsRect(2400, 1320, 1095, 375));
     Answer->setToolTip(QStringLiteral("Hit \"Enter\" when done."));
     Answer->setAccessibleName(WordQuizPrompt->caption());
     Answer->setAccessibleDescription(Answer->toolTip());
 
-    PrevAnswer = new Frame(this);
+    PrevAnswer = new Frame(page());
     PrevAnswer->setObjectName(QStringLiteral("PrevAnswer"));
     PrevAnswer->setTitle(QStringLiteral("Previous Answer"));
     PrevAnswer->setGeometry(twipsRect(1320, 2160, 2655, 2535));
@@ -45,8 +45,8 @@ WordQuizForm::WordQuizForm() : ModeWindow(QStringLiteral("WordQuizForm"), 1, 403
     Percent->setFont(layoutFont(QStringLiteral("Tahoma"), 12, true));
     Percent->setAccessibleName(QStringLiteral("Per cent right"));
 
-    CheatButton = makeButton(this, "CheatButton", QStringLiteral("Flags &Help"), twipsRect(1920, 5280, 855, 495));
-    AboutButton = makeButton(this, "AboutButton", QStringLiteral("&About"), twipsRect(3000, 5280, 855, 495));
+    CheatButton = makeButton(page(), "CheatButton", QStringLiteral("Flags &Help"), twipsRect(1920, 5280, 855, 495));
+    AboutButton = makeButton(page(), "AboutButton", QStringLiteral("&About"), twipsRect(3000, 5280, 855, 495));
 
     // Tab order; labels take no focus.
     chainTabOrder({Answer, CheatButton, AboutButton, modeCombo()});
