@@ -4,6 +4,7 @@
 #include "catalogue/meanings.h"
 #include "core/shared_state.h"
 #include "quiz/question_engine.h"
+#include "ui/accessibility.h"
 
 #include <algorithm>
 #include <array>
@@ -103,6 +104,12 @@ MeaningVerdict judge(const QuizState &q, const QuizRules &rules)
     verdict.previousMeaning = rules.meaning(verdict.previousCode);
     verdict.status = q.status;
     verdict.percent = PercentText(q.percent) + QLatin1Char('%');
+    const QString score = scoreLine(q.right, q.asked);
+    verdict.spoken = isRight ? sentences({QStringLiteral("Correct!"), score, verdict.percent})
+                             : sentences({QStringLiteral("WRONG. Your answer was: ") + rules.meaning(q.answer),
+                                          QStringLiteral("The flag was ") + verdict.previousName +
+                                              QStringLiteral(": ") + verdict.previousMeaning,
+                                          score, verdict.percent});
     return verdict;
 }
 

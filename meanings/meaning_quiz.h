@@ -20,6 +20,8 @@ struct MeaningVerdict
     QString previousMeaning;
     QString status;
     QString percent;
+    // The verdict as a screen reader speaks it, the right meaning included.
+    QString spoken;
 };
 
 // Flag meanings quiz: the prompt, then the 26 meanings sorted by their text.

@@ -7,6 +7,7 @@
 #include "reference/about_form.h"
 #include "reference/cheat_form.h"
 #include "reference/cheat_mean_form.h"
+#include "ui/accessibility.h"
 #include "ui/appearance.h"
 #include "ui/controls.h"
 #include "ui/twips.h"
@@ -56,7 +57,8 @@ MeaningQuizWindow::MeaningQuizWindow(const QString &objectName, int mode,
     Answer = new PickList(page());
     Answer->setObjectName(QStringLiteral("Answer"));
     Answer->setGeometry(twipsRect(0, 2400, layout.answerWidth, 315));
-    Answer->setAccessibleName(QStringLiteral("Meaning of the flag"));
+    Answer->setAccessibleDescription(QStringLiteral("Meaning of the flag"));
+    Answer->setOpensOnArrowKeys(true);
 
     PrevAnswerFrame = new Frame(page());
     PrevAnswerFrame->setObjectName(QStringLiteral("PrevAnswerFrame"));
@@ -168,6 +170,7 @@ void MeaningQuizWindow::showVerdict(const MeaningVerdict &verdict)
     PrevLine->show();
     Meaning->setCaption(verdict.previousMeaning);
     afterPreviousShown();
+    announce(verdict.spoken);
 }
 
 void MeaningQuizWindow::Answer_KeyPress()

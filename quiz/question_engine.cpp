@@ -4,6 +4,7 @@
 #include "catalogue/meanings.h"
 #include "core/random.h"
 #include "core/shared_state.h"
+#include "ui/accessibility.h"
 
 #include <QLocale>
 
@@ -154,6 +155,11 @@ void NextQuestion(QuizView &view)
         shown.percent = PercentText(s.QuizPercent) + QLatin1Char('%');
         shown.name = FlagName(previous);
         shown.meaning = FlagMeaning(previous);
+        const QString score = s.QuizStatusText.section(QLatin1Char('\r'), -1);
+        shown.spoken = s.QuizStatusText.startsWith(QLatin1String("Correct!"))
+                           ? sentences({QStringLiteral("Correct!"), score, shown.percent})
+                           : sentences({QStringLiteral("WRONG. Your answer was ") + FlagName(s.LastAnswer),
+                                        QStringLiteral("The flag was ") + shown.name, score, shown.percent});
         view.showPreviousAnswer(shown);
     }
 

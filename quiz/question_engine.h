@@ -10,6 +10,8 @@ namespace vexo {
 struct PreviousAnswerView
 {
     int pictureId = 0;
+    // The verdict as a screen reader speaks it, the right answer included.
+    QString spoken;
     QString status;
     QString percent;
     QString name;

@@ -6,6 +6,7 @@
 #include "quiz/score_form.h"
 #include "reference/about_form.h"
 #include "reference/cheat_form.h"
+#include "ui/accessibility.h"
 #include "ui/appearance.h"
 #include "ui/controls.h"
 #include "ui/twips.h"
@@ -46,7 +47,7 @@ QuizForm::QuizForm() : ModeWindow(QStringLiteral("QuizForm"), 0, 4035, 7305, 181
     NonAlphaNum->setGeometry(twipsRect(2520, 960, 1455, 315));
     NonAlphaNum->setToolTip(
         QStringLiteral("For NATO signal flags only, choose from list then click/type Enter."));
-    NonAlphaNum->setAccessibleName(QStringLiteral("NATO signal flag"));
+    NonAlphaNum->setAccessibleDescription(QStringLiteral("NATO signal flag: ") + NonAlphaNum->toolTip());
     NonAlphaNum->hide();
     Go = makeButton(page(), "Go", QStringLiteral("Enter"), twipsRect(3360, 1320, 615, 255));
     Go->setAccessibleName(QStringLiteral("Enter NATO flag"));
@@ -68,6 +69,7 @@ QuizForm::QuizForm() : ModeWindow(QStringLiteral("QuizForm"), 0, 4035, 7305, 181
     PrevImage = new ImageBox(PrevAnswerFrame);
     PrevImage->setObjectName(QStringLiteral("PrevImage"));
     PrevImage->setGeometry(twipsRect(1920, 480, 1335, 735));
+    PrevImage->setAccessibleName(QStringLiteral("Previous flag"));
     Meaning = makeLabel(PrevAnswerFrame, "Meaning", QString(), twipsRect(1800, 1560, 2055, 1215));
     Status = makeLabel(PrevAnswerFrame, "Status", QString(), twipsRect(240, 480, 1695, 855));
     Percent = makeLabel(PrevAnswerFrame, "Percent", QString(), twipsRect(480, 1440, 1215, 495));
@@ -170,6 +172,7 @@ void QuizForm::showPreviousAnswer(const PreviousAnswerView &previous)
     PrevImage->setToolTip(QStringLiteral("Previous flag"));
     PrevAnswer->setToolTip(QStringLiteral("Correct answer for previous flag"));
     Meaning->setToolTip(QStringLiteral("Correct meaning for previous flag"));
+    announce(previous.spoken);
 }
 
 QWidget *QuizForm::answerControl() const

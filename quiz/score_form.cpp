@@ -71,6 +71,7 @@ ScoreForm::ScoreForm() : AsideForm(QStringLiteral("ScoreForm"), QStringLiteral("
     for (int i = 0; i < RowCount; ++i) {
         FlagImg[i] = new ImageBox(page());
         FlagImg[i]->setObjectName(QStringLiteral("FlagImg_%1").arg(i));
+        FlagImg[i]->setFocusPolicy(Qt::TabFocus);
         Bar[i] = new ShapeBox(page());
         Bar[i]->setObjectName(QStringLiteral("Bar_%1").arg(i));
         Bar[i]->setColors(RightGreen, RightGreen);
@@ -196,8 +197,11 @@ void ScoreForm::drawBars(const QString &letter, int &Index)
     if (image->pictureId() != pictureId || image->toolTip().isEmpty()) {
         image->setStretchedPicture(pictureId);
         image->setToolTip(FlagName(lower));
-        image->setAccessibleName(FlagName(lower));
     }
+    // What the bars show, for a screen reader: "Alpha: 3 right, 1 wrong".
+    const QString counts = QStringLiteral("%1: %2 right, %3 wrong").arg(FlagName(lower)).arg(right).arg(wrong);
+    if (image->accessibleName() != counts)
+        image->setAccessibleName(counts);
     image->show();
 
     const qint64 rightWidth = qMin(right * blockwidth, MaxBarTwips);

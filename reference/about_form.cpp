@@ -7,9 +7,7 @@
 
 #include <QDesktopServices>
 #include <QKeyEvent>
-#include <QPainter>
 #include <QPushButton>
-#include <QStyleOptionFocusRect>
 #include <QUrl>
 
 namespace vexo {
@@ -21,47 +19,6 @@ const QString AuthorAddress = QStringLiteral("vexo@tobrin.net");
 const QString WebPage = QStringLiteral("www.tobrin.net/vexo");
 
 } // namespace
-
-LinkLabel::LinkLabel(QWidget *parent) : Label(parent)
-{
-    setWordWrap(false);
-    QFont font = layoutFont(QStringLiteral("MS Sans Serif"), 8.25);
-    font.setUnderline(true);
-    setFont(font);
-    // Link blue rather than the selection's navy: it reads as a link, and at
-    // 6.5:1 against the grey it reads well.
-    QPalette colours = palette();
-    colours.setColor(QPalette::WindowText, colours.color(QPalette::Link));
-    setPalette(colours);
-    setCursor(Qt::PointingHandCursor);
-    setFocusPolicy(Qt::StrongFocus);
-}
-
-void LinkLabel::keyPressEvent(QKeyEvent *event)
-{
-    switch (event->key()) {
-    case Qt::Key_Space:
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        event->accept();
-        Q_EMIT clicked();
-        return;
-    default:
-        Label::keyPressEvent(event);
-    }
-}
-
-void LinkLabel::paintEvent(QPaintEvent *event)
-{
-    Label::paintEvent(event);
-    if (!hasFocus())
-        return;
-    QPainter painter(this);
-    QStyleOptionFocusRect option;
-    option.initFrom(this);
-    option.rect = contentsRect();
-    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
-}
 
 std::function<bool(const QUrl &)> frmAbout::urlOpener = [](const QUrl &url) {
     return QDesktopServices::openUrl(url);

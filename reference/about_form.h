@@ -10,19 +10,6 @@ class QUrl;
 
 namespace vexo {
 
-// A label that opens a link: underlined in the link colour, a pointing
-// hand under the mouse, and reachable with Tab and pressed with Space or Enter.
-class LinkLabel : public Label
-{
-    Q_OBJECT
-public:
-    explicit LinkLabel(QWidget *parent = nullptr);
-
-protected:
-    void keyPressEvent(QKeyEvent *event) override;
-    void paintEvent(QPaintEvent *event) override;
-};
-
 // The About window: title, version, description and two contact links.
 class frmAbout : public Form
 {

@@ -227,6 +227,8 @@ CheatForm::CheatForm() : AsideForm(QStringLiteral("CheatForm"), QStringLiteral("
     }
     for (k = 0; k < ImageCount; ++k) {
         FlagImg[k]->setObjectName(QStringLiteral("FlagImg_%1").arg(k));
+        // Each flag is a stop of Tab, read by its name and meaning.
+        FlagImg[k]->setFocusPolicy(Qt::TabFocus);
         FlagImg[k]->hide();
         Label1[k]->setObjectName(QStringLiteral("Label1_%1").arg(k));
         Label1[k]->setAlignment(Qt::AlignHCenter | Qt::AlignTop);

@@ -51,9 +51,10 @@ CheatMeanForm::CheatMeanForm()
     Meanings = new Label(page);
     Meanings->setObjectName(QStringLiteral("Meanings"));
     Meanings->setGeometry(twipsRect(Margin, Margin, LabelWidth, LabelHeight));
-    Meanings->setAccessibleName(QStringLiteral("Flag meanings"));
+    // The meanings themselves take the focus, so a screen reader reads them.
+    Meanings->setFocusPolicy(Qt::StrongFocus);
     Scroller->setWidget(page);
-    Scroller->setFocusPolicy(Qt::StrongFocus);
+    Scroller->setFocusPolicy(Qt::NoFocus);
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

@@ -9,6 +9,7 @@
 #include "ui/controls.h"
 #include "ui/windows.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QPushButton>
 #include <QScrollArea>
@@ -58,13 +59,12 @@ QString &flagOf(bool race)
     return race ? shared().RaceFlag : shared().MeaningFlag;
 }
 
-// Moves the list's selection with the arrow keys, as a user does.
+// Picks an entry as a user does with the mouse: opens the list, clicks it.
 void pick(PickList *list, int position)
 {
-    while (list->currentIndex() < position)
-        QTest::keyClick(list, Qt::Key_Down);
-    while (list->currentIndex() > position)
-        QTest::keyClick(list, Qt::Key_Up);
+    list->showPopup();
+    QAbstractItemView *view = list->view();
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(view->model()->index(position, 0)).center());
 }
 
 void answer(MeaningQuizWindow &window, int position)

@@ -13,12 +13,15 @@
 #include "ui/mode_window.h"
 #include "ui/windows.h"
 #include "words/draw_flags_form.h"
+#include "words/typing_limit_edit.h"
 #include "words/word_quiz_form.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QAbstractItemView>
 #include <QCheckBox>
 #include <QLineEdit>
+#include <QUrl>
 #include <QTest>
 
 using namespace vexo;
@@ -201,6 +204,57 @@ private Q_SLOTS:
         modeWindow(mode)->close();
         flushDeletes();
         QVERIFY(QApplication::topLevelWidgets().isEmpty());
+    }
+
+    // What a screen reader is told: windows by role and mode, captions by what
+    // they show, counts and links, and after an answer a notification that
+    // carries the verdict; no picture of a question names its answer.
+    void screenReaderView()
+    {
+        const auto ax = [](QObject *object) { return QAccessible::queryAccessibleInterface(object); };
+        const auto name = [&](QObject *object) { return ax(object)->text(QAccessible::Name); };
+        QuizForm &quiz = getWindow<QuizForm>();
+        QCOMPARE(ax(&quiz)->role(), QAccessible::Window);
+        QCOMPARE(name(&quiz), QStringLiteral("Flag Quiz - Vexo"));
+        QCOMPARE(quiz.windowTitle(), QStringLiteral("Vexo"));
+        QCOMPARE(name(quiz.CurrImage), QStringLiteral("Flag to name"));
+        // An empty caption says nothing, not its frame's caption.
+        QCOMPARE(name(quiz.Status), QString());
+
+        shared().CurrentQuizFlag = QStringLiteral("K");
+        QTest::keyClicks(quiz.AnswerBox, QStringLiteral("k"));
+        QCOMPARE(name(quiz.Status), QStringLiteral("Correct!\nScore is 1 / 1"));
+        QCOMPARE(name(getWindow<ScoreForm>().FlagImg[10]), QStringLiteral("Kilo: 1 right, 0 wrong"));
+        QAccessibleInterface *notice = nullptr;
+        for (QWidget *w : quiz.findChildren<QWidget *>()) {
+            if (ax(w)->role() == QAccessible::Notification)
+                notice = ax(w);
+        }
+        QVERIFY(notice && !notice->state().invisible);
+        QCOMPARE(notice->text(QAccessible::Name), QStringLiteral("Correct! Score is 1 / 1. 100%."));
+
+        WordQuizForm &words = getWindow<WordQuizForm>();
+        words.Answer->setText(QStringLiteral("xyz"));
+        QTest::keyClick(words.Answer, Qt::Key_Return);
+        QCOMPARE(name(words.PrevWord), shared().PreviousWord);
+        QCOMPARE(ax(words.PrevWord)->text(QAccessible::Description), QStringLiteral("Previous word"));
+        QVERIFY(!name(words.Image1[0]).isEmpty() && !name(words.Image1[0]).contains(shared().CurrentWord));
+
+        // The listing's flags are read once: a name, no repeating description.
+        CheatForm &listing = getWindow<CheatForm>();
+        QCOMPARE(name(listing.FlagImg[0]), QStringLiteral("Alpha: I have a diver down; keep well clear at slow speed."));
+        QCOMPARE(ax(listing.FlagImg[0])->text(QAccessible::Description), QString());
+        QCOMPARE(listing.FlagImg[0]->focusPolicy(), Qt::TabFocus);
+
+        frmAbout &about = aboutWindow();
+        QCOMPARE(ax(&about)->role(), QAccessible::Dialog);
+        QAccessibleInterface *link = ax(about.webLink);
+        QCOMPARE(link->role(), QAccessible::Link);
+        QStringList opened;
+        frmAbout::urlOpener = [&opened](const QUrl &url) { opened << url.toString(); return true; };
+        link->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(opened, QStringList{QStringLiteral("http://www.tobrin.net/vexo")});
+        frmAbout::urlOpener = nullptr;
     }
 };
 

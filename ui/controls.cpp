@@ -1,9 +1,11 @@
 #include "ui/controls.h"
 
 #include "catalogue/flag_pictures.h"
+#include "ui/appearance.h"
 #include "ui/twips.h"
 
 #include <QAbstractItemView>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -31,6 +33,15 @@ void Label::setCaption(const QString &caption)
     QString shown = caption;
     shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     setText(shown);
+}
+
+void drawFocusFrame(QWidget *widget, const QRect &frame)
+{
+    QPainter painter(widget);
+    QStyleOptionFocusRect option;
+    option.initFrom(widget);
+    option.rect = frame;
+    widget->style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, widget);
 }
 
 bool Label::event(QEvent *event)
@@ -81,12 +92,8 @@ void Label::paintEvent(QPaintEvent *event)
     if (buddy() || !pixmap().isNull()) {
         QLabel::paintEvent(event);
         if (buddy() && buddy()->hasFocus()) {
-            QPainter painter(this);
-            QStyleOptionFocusRect option;
-            option.initFrom(this);
             const QRect text = fontMetrics().boundingRect(withoutAccessKey(this->text()));
-            option.rect = QRect(contentsRect().topLeft(), text.size()).adjusted(-1, 0, 2, 0) & rect();
-            style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+            drawFocusFrame(this, QRect(contentsRect().topLeft(), text.size()).adjusted(-1, 0, 2, 0) & rect());
         }
         return;
     }
@@ -162,9 +169,52 @@ QSize Label::captionSize(const QString &caption) const
     return QSize(qCeil(width), qCeil(layout.boundingRect().height()));
 }
 
+LinkLabel::LinkLabel(QWidget *parent) : Label(parent)
+{
+    setWordWrap(false);
+    QFont font = layoutFont(QStringLiteral("MS Sans Serif"), 8.25);
+    font.setUnderline(true);
+    setFont(font);
+    // Link blue rather than the selection's navy: it reads as a link, and at
+    // 6.5:1 against the grey it reads well.
+    QPalette colours = palette();
+    colours.setColor(QPalette::WindowText, colours.color(QPalette::Link));
+    setPalette(colours);
+    setCursor(Qt::PointingHandCursor);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void LinkLabel::keyPressEvent(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        event->accept();
+        Q_EMIT clicked();
+        return;
+    default:
+        Label::keyPressEvent(event);
+    }
+}
+
+void LinkLabel::paintEvent(QPaintEvent *event)
+{
+    Label::paintEvent(event);
+    if (hasFocus())
+        drawFocusFrame(this, contentsRect());
+}
+
 ImageBox::ImageBox(QWidget *parent) : QLabel(parent)
 {
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
+}
+
+void ImageBox::paintEvent(QPaintEvent *event)
+{
+    QLabel::paintEvent(event);
+    if (hasFocus())
+        drawFocusFrame(this, rect());
 }
 
 void ImageBox::setPicture(int pictureId)
@@ -299,6 +349,11 @@ void PickList::showPopup()
 
 bool PickList::eventFilter(QObject *watched, QEvent *event)
 {
+    const bool isKey = event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress;
+    // A screen reader's bridge hands a key on again once the reader has let
+    // it pass; by then the list is closed, and the key has done its work.
+    if (watched == view() && isKey && !view()->isVisible())
+        return true;
     // The open list takes Enter before it becomes a key press: note it, and
     // let the list pick the entry.
     if (watched == view() && event->type() == QEvent::ShortcutOverride) {
@@ -334,6 +389,23 @@ void PickList::keyPressEvent(QKeyEvent *event)
         event->accept();
         Q_EMIT enterPressed();
         return;
+    }
+    // A key passed on from another window finds the list closed, as a key
+    // typed in a window not yet active should.
+    if (m_opensOnArrowKeys && isActiveWindow() && !(event->modifiers() & Qt::AltModifier)) {
+        const int key = event->key();
+        const bool moves = key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_PageUp ||
+                           key == Qt::Key_PageDown || key == Qt::Key_Home || key == Qt::Key_End;
+        const bool types = !event->text().isEmpty() && event->text().at(0).isPrint() &&
+                           event->text() != QLatin1String(" ");
+        if (moves || types) {
+            // The key then acts in the open list: a step, or a search by letter.
+            event->accept();
+            showPopup();
+            QKeyEvent passed(event->type(), key, event->modifiers(), event->text());
+            QCoreApplication::sendEvent(view(), &passed);
+            return;
+        }
     }
     QComboBox::keyPressEvent(event);
 }

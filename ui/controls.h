@@ -50,6 +50,19 @@ private:
     QString m_renderedText;
 };
 
+// A label that opens a link: underlined in the link colour, a pointing
+// hand under the mouse, and reachable with Tab and pressed with Space or Enter.
+class LinkLabel : public Label
+{
+    Q_OBJECT
+public:
+    explicit LinkLabel(QWidget *parent = nullptr);
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+};
+
 // A picture box showing a flag picture by id, either at the picture's own
 // size (the box takes that size) or stretched to the box.
 class ImageBox : public QLabel
@@ -60,6 +73,9 @@ public:
     void setPicture(int pictureId);
     void setStretchedPicture(int pictureId);
     int pictureId() const { return m_pictureId; }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
 
 private:
     int m_pictureId = 0;
@@ -100,6 +116,9 @@ private:
     QColor m_border = Qt::black;
 };
 
+// The focus frame of the program's style, drawn on `widget` around `frame`.
+void drawFocusFrame(QWidget *widget, const QRect &frame);
+
 // A rectangle's one-pixel outline, filled rather than stroked so that it is a
 // whole logical pixel wide at any scale.
 void drawOutline(QPainter &painter, const QRect &box, const QColor &color);
@@ -134,6 +153,10 @@ public:
     // Replaces the entries without running the click handler; nothing selected.
     void setEntries(const QStringList &entries);
     void showPopup() override;
+    // Arrow keys and typing open the closed list, and act in it, rather than
+    // step through the closed list, where each step would be a pick; a screen
+    // reader then reads the entries as they are reached.
+    void setOpensOnArrowKeys(bool opens) { m_opensOnArrowKeys = opens; }
 
 Q_SIGNALS:
     void clicked();
@@ -146,6 +169,7 @@ protected:
 
 private:
     bool m_pickedWithEnter = false;
+    bool m_opensOnArrowKeys = false;
 };
 
 // A push button that Enter presses while it has the focus, and whose caption

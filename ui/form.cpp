@@ -1,6 +1,7 @@
 #include "ui/form.h"
 
 #include "catalogue/flag_pictures.h"
+#include "ui/accessibility.h"
 #include "ui/appearance.h"
 #include "ui/twips.h"
 
@@ -23,6 +24,7 @@ Form::Form(const QString &objectName, const QString &caption, double clientWidth
     setObjectName(objectName);
     setWindowTitle(caption);
     setAttribute(Qt::WA_DeleteOnClose);
+    ensureAccessibility();
     applyFormAppearance(this);
     setClientSizeTwips(clientWidthTwips, clientHeightTwips);
 }

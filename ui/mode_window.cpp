@@ -1,6 +1,7 @@
 #include "ui/mode_window.h"
 
 #include "core/shared_state.h"
+#include "ui/accessibility.h"
 #include "ui/controls.h"
 #include "ui/twips.h"
 
@@ -35,13 +36,18 @@ ModeHooks &modeHooks()
 ModeWindow::ModeWindow(const QString &objectName, int mode, double clientWidthTwips,
                        double clientHeightTwips, double modeComboWidthTwips)
     : Form(objectName, QStringLiteral("Vexo"), clientWidthTwips, clientHeightTwips), m_mode(mode),
-      m_modeCombo(new PickList(page()))
+      m_modeCombo(new PickList(page())), m_announcer(new Announcer(page()))
 {
     if (mode >= 0 && mode < ModeCount)
         registry()[mode] = this;
     m_modeCombo->setObjectName(QStringLiteral("ModeCombo"));
     m_modeCombo->setGeometry(twipsRect(2160, 240, modeComboWidthTwips, 315));
-    m_modeCombo->setAccessibleName(QStringLiteral("Program mode"));
+    // On Linux Qt names a drop-down list by its current entry and ignores a
+    // name set on it: what the list is for goes in its description.
+    m_modeCombo->setAccessibleDescription(QStringLiteral("Program mode"));
+    // The title stays "Vexo"; a screen reader says which mode it is.
+    if (mode >= 0 && mode < ModeEntries().size())
+        setAccessibleName(ModeEntries().at(mode) + QStringLiteral(" - Vexo"));
     connect(m_modeCombo, &PickList::clicked, this, &ModeWindow::ModeCombo_Click);
 }
 
@@ -65,6 +71,11 @@ void ModeWindow::focusAnswer()
 {
     if (QWidget *answer = answerControl())
         answer->setFocus(Qt::OtherFocusReason);
+}
+
+void ModeWindow::announce(const QString &text)
+{
+    m_announcer->announce(text);
 }
 
 void ModeWindow::showAside(Form &window)

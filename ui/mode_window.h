@@ -6,6 +6,7 @@
 
 namespace vexo {
 
+class Announcer;
 class PickList;
 
 // Number of modes the selector offers (flag quiz, word quiz, show flags,
@@ -45,6 +46,9 @@ public:
     virtual QWidget *answerControl() const = 0;
     void focusAnswer();
 
+    // Has a screen reader speak a verdict once, the screen unchanged.
+    void announce(const QString &text);
+
     // Shows a window beside this one (a listing, the chart, About) and
     // keeps this window's focus on the answer for when the learner is back.
     void showAside(Form &window);
@@ -66,6 +70,7 @@ protected:
 private:
     int m_mode;
     PickList *m_modeCombo;
+    Announcer *m_announcer;
 };
 
 } // namespace vexo

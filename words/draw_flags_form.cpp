@@ -11,7 +11,6 @@
 #include "words/word_quiz.h"
 
 #include <QCheckBox>
-#include <QKeyEvent>
 #include <QPushButton>
 
 #include <algorithm>
@@ -52,8 +51,9 @@ DrawFlagsForm::DrawFlagsForm() : ModeWindow(QStringLiteral("DrawFlagsForm"), 2, 
     SpecialFlags = new PickList(page());
     SpecialFlags->setObjectName(QStringLiteral("SpecialFlags"));
     SpecialFlags->setGeometry(twipsRect(2160, 2880, 1575, 315));
-    SpecialFlags->setAccessibleName(QStringLiteral("Insert NATO flag"));
-    SpecialFlags->installEventFilter(this);
+    SpecialFlags->setAccessibleDescription(QStringLiteral("Insert NATO flag"));
+    // Every step of the arrow keys on the closed list would insert a flag.
+    SpecialFlags->setOpensOnArrowKeys(true);
     SpecialFlags->hide();
 
     SpecialCharLabel = makeLabel(page(), "SpecialCharLabel", QString(), twipsRect(2160, 3360, 1695, 1455));
@@ -154,25 +154,6 @@ QWidget *DrawFlagsForm::answerControl() const
 void DrawFlagsForm::AboutButton_Click()
 {
     showAside(aboutWindow());
-}
-
-bool DrawFlagsForm::eventFilter(QObject *watched, QEvent *event)
-{
-    // On the closed list every step of the arrow keys would be an insert;
-    // they open the list instead, where Enter inserts the entry reached.
-    if (watched == SpecialFlags && event->type() == QEvent::KeyPress) {
-        const auto *key = static_cast<QKeyEvent *>(event);
-        const bool moves = key->key() == Qt::Key_Up || key->key() == Qt::Key_Down ||
-                           key->key() == Qt::Key_PageUp || key->key() == Qt::Key_PageDown ||
-                           key->key() == Qt::Key_Home || key->key() == Qt::Key_End;
-        const bool types = !key->text().isEmpty() && key->text().at(0).isPrint() &&
-                           key->text() != QLatin1String(" ");
-        if ((moves || types) && !(key->modifiers() & Qt::AltModifier)) {
-            SpecialFlags->showPopup();
-            return true;
-        }
-    }
-    return ModeWindow::eventFilter(watched, event);
 }
 
 } // namespace vexo

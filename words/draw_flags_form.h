@@ -42,9 +42,6 @@ public:
     Label *SpecialCharLabel;
     QPushButton *AboutButton;
 
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
 private:
     void Text1_Change();
     void NoSubsCk_Click();

@@ -5,6 +5,7 @@
 #include "core/shared_state.h"
 #include "reference/about_form.h"
 #include "reference/cheat_form.h"
+#include "ui/accessibility.h"
 #include "ui/appearance.h"
 #include "ui/controls.h"
 #include "ui/twips.h"
@@ -38,12 +39,12 @@ WordQuizForm::WordQuizForm() : ModeWindow(QStringLiteral("WordQuizForm"), 1, 403
     PrevAnswer->setGeometry(twipsRect(1320, 2160, 2655, 2535));
     PrevWord = makeLabel(PrevAnswer, "PrevWord", QString(), twipsRect(120, 240, 2415, 375));
     PrevWord->setFont(layoutFont(QStringLiteral("Tahoma"), 9.75, true));
-    PrevWord->setAccessibleName(QStringLiteral("Previous word"));
+    PrevWord->setAccessibleDescription(QStringLiteral("Previous word"));
     Status = makeLabel(PrevAnswer, "Status", QString(), twipsRect(120, 720, 2415, 975));
-    Status->setAccessibleName(QStringLiteral("Verdict and score"));
+    Status->setAccessibleDescription(QStringLiteral("Verdict and score"));
     Percent = makeLabel(PrevAnswer, "Percent", QString(), twipsRect(600, 1920, 1575, 495));
     Percent->setFont(layoutFont(QStringLiteral("Tahoma"), 12, true));
-    Percent->setAccessibleName(QStringLiteral("Per cent right"));
+    Percent->setAccessibleDescription(QStringLiteral("Per cent right"));
 
     CheatButton = makeButton(page(), "CheatButton", QStringLiteral("Flags &Help"), twipsRect(1920, 5280, 855, 495));
     AboutButton = makeButton(page(), "AboutButton", QStringLiteral("&About"), twipsRect(3000, 5280, 855, 495));
@@ -76,12 +77,18 @@ void WordQuizForm::showCurrentWord()
 
 void WordQuizForm::CheckWordAnswer()
 {
-    vexo::CheckWordAnswer(Answer->text());
+    const QString answer = Answer->text();
+    const bool right = vexo::CheckWordAnswer(answer);
     const SharedState &s = shared();
     showCurrentWord();
     PrevWord->setCaption(s.PreviousWord);
     Status->setCaption(s.WordStatusText);
     Percent->setCaption(WordPercentText());
+    const QString score = s.WordStatusText.section(QLatin1Char('\r'), -1);
+    announce(right ? sentences({QStringLiteral("Correct!"), score, WordPercentText()})
+                           : sentences({QStringLiteral("Your answer \"") + answer + QStringLiteral("\" was WRONG"),
+                                        QStringLiteral("The word was ") + s.PreviousWord, score,
+                                        WordPercentText()}));
     // The user typed here, so the window is already in front.
     Answer->clear();
 }

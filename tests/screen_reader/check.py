@@ -1,0 +1,169 @@
+#!/usr/bin/python3
+"""Drives Vexo with real key presses and reads it as a screen reader does, over
+AT-SPI: every quiz's verdict must reach the reader as text and as an event
+that Orca speaks (a notification that shows), every mode window must say its
+mode, drop-down lists what they are for, links must be links.
+
+Run inside a D-Bus session with the accessibility bus and an X display with a
+window manager; screen_reader.sh sets all of that up."""
+
+import re
+import subprocess
+import sys
+import time
+
+import gi
+gi.require_version('Atspi', '2.0')
+from gi.repository import Atspi, GLib
+
+failures = []
+shown = []      # names of notifications that became showing
+activated = []  # names of windows activated
+focused = []    # (role, name, description) of objects that took the focus
+
+
+def on_event(event):
+    try:
+        source = event.source
+        role = source.get_role_name()
+        if event.type.startswith('object:state-changed:showing') and event.detail1 and role == 'notification':
+            shown.append(source.get_name())
+        elif event.type.startswith('window:activate'):
+            activated.append(source.get_name())
+        elif event.type.startswith('object:state-changed:focused') and event.detail1:
+            focused.append((role, source.get_name(), source.get_description()))
+    except GLib.Error:
+        pass
+
+
+def pump(seconds, until=None):
+    end = time.time() + seconds
+    context = GLib.MainContext.default()
+    while time.time() < end:
+        while context.iteration(False):
+            pass
+        if until and until():
+            return True
+        time.sleep(0.02)
+    return bool(until and until())
+
+
+def keys(*names):
+    subprocess.run(['xdotool', 'key', '--delay', '60'] + list(names), check=True)
+    pump(0.5)
+
+
+def type_text(text):
+    subprocess.run(['xdotool', 'type', '--delay', '60', text], check=True)
+    pump(0.3)
+
+
+def check(condition, message):
+    print(('ok   ' if condition else 'FAIL ') + message)
+    if not condition:
+        failures.append(message)
+
+
+def walk(node):
+    yield node
+    for i in range(node.get_child_count()):
+        child = node.get_child_at_index(i)
+        if child is not None:
+            yield from walk(child)
+
+
+def application():
+    desktop = Atspi.get_desktop(0)
+    for i in range(desktop.get_child_count()):
+        app = desktop.get_child_at_index(i)
+        if app is not None and app.get_name() == 'Vexo':
+            return app
+    return None
+
+
+def frame(name):
+    app = application()
+    for i in range(app.get_child_count() if app else 0):
+        window = app.get_child_at_index(i)
+        if window is not None and window.get_name() == name:
+            return window
+    return None
+
+
+def labels(window):
+    return [n.get_name() for n in walk(window) if n.get_role_name() == 'label']
+
+
+def verdict_after(action, pattern, what):
+    before = len(shown)
+    action()
+    spoke = pump(3, lambda: len(shown) > before)
+    said = shown[before:]
+    check(spoke and any(re.search(pattern, s) for s in said),
+          f'{what}: a notification speaks the verdict ({said})')
+    return said
+
+
+def switch_to(mode_name):
+    """Tabs to the mode selector of the active window and steps to the next mode."""
+    for _ in range(8):
+        if focused and focused[-1][0] == 'combo box' and focused[-1][2] == 'Program mode':
+            break
+        keys('Tab')
+    check(focused[-1][0] == 'combo box' and focused[-1][2] == 'Program mode',
+          f'the mode selector says what it is for ({focused[-1]})')
+    before = len(activated)
+    keys('Down')
+    pump(3, lambda: len(activated) > before)
+    check(activated[-1:] == [mode_name + ' - Vexo'], f'switching announces the mode: {activated[-1:]}')
+
+
+def main():
+    listener = Atspi.EventListener.new(on_event)
+    for kind in ('object:state-changed:showing', 'object:state-changed:focused', 'window:activate'):
+        listener.register(kind)
+    vexo = subprocess.Popen([sys.argv[1]])
+    try:
+        check(pump(20, lambda: 'Flag Quiz - Vexo' in activated), f'the flag quiz window opens as a frame: {activated}')
+        quiz = frame('Flag Quiz - Vexo')
+        check(quiz is not None and quiz.get_role_name() == 'frame', 'the flag quiz window is a frame named by its mode')
+
+        verdict_after(lambda: type_text('b'), r'^(Correct!|WRONG\. Your answer was Bravo\. The flag was .+\.) Score is \d / 1\. \d+%\.$', 'flag quiz')
+        check(any(re.search(r'Score is \d / 1', l or '') for l in labels(quiz)), 'the flag quiz shows the score as text')
+        pictures = [n.get_name() for n in walk(quiz) if n.get_role_name() == 'image']
+        check(pictures[:2] == ['Flag to name', 'Previous flag'], f'no picture names the flag asked ({pictures[:2]})')
+
+        switch_to('Word Quiz')
+        verdict_after(lambda: (type_text('qqq'), keys('Return')),
+                      r'^Your answer "qqq" was WRONG\. The word was .+\. Score is 0/1\. 0%\.$', 'word quiz')
+        check(any('was WRONG.' in (l or '') for l in labels(frame('Word Quiz - Vexo'))), 'the word quiz shows its verdict as text')
+
+        switch_to('Show Flags')
+        switch_to('Flag Meanings')
+        check(focused[-1][0] == 'combo box' and focused[-1][2] == 'Meaning of the flag',
+              f'the answer list says what it is for ({focused[-1]})')
+        # The arrow opens the list, a second steps on; one Enter picks and judges.
+        verdict_after(lambda: keys('Down', 'Down', 'Return'), r'Score is \d / 1\. \d+%\.$', 'flag meanings quiz')
+        check(len([s for s in shown if 'Score is' in s and '/ 1' in s]) == 2, 'one Enter judges once')
+
+        switch_to('Race Meanings')
+        verdict_after(lambda: keys('Down', 'Return'), r'Score is \d / 1\. \d+%\.$', 'race meanings quiz')
+
+        keys('alt+a')
+        pump(3, lambda: activated[-1:] == ['About Vexo'])
+        about = frame('About Vexo')
+        links = [n for n in walk(about)] if about else []
+        links = [n for n in links if n.get_role_name() == 'link']
+        check(about is not None and about.get_role_name() == 'dialog', 'About is a dialog')
+        check(len(links) == 2 and all(Atspi.Action.get_n_actions(n) > 0 for n in links),
+              'About has two links that can be activated')
+    finally:
+        vexo.terminate()
+        vexo.wait(10)
+    if failures:
+        print(f'{len(failures)} check(s) failed')
+        sys.exit(1)
+    print('every check passed')
+
+
+main()
