@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Sets up a Debian 12 machine for Vexo, builds it, and starts it or tests it.
 #   ./build.sh run    install what is missing, build, start the program
-#   ./build.sh test   install what is missing, build with sanitizers, run every test
+#   ./build.sh test   install what is missing, build with sanitizers, run every test,
+#                     build, check and install the Debian package
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -9,7 +10,8 @@ mode=${1:-run}
 packages=(cmake make g++ qt6-base-dev qt6-svg-dev libgl-dev fonts-wine)
 if [ "$mode" = test ]; then
   packages+=(libbenchmark-dev clang libclang-rt-14-dev desktop-file-utils appstream
-             xvfb openbox xdotool dbus at-spi2-core python3-gi gir1.2-atspi-2.0)
+             xvfb openbox xdotool dbus at-spi2-core python3-gi gir1.2-atspi-2.0
+             dpkg-dev debhelper lintian git)
 fi
 
 missing=()
@@ -36,6 +38,9 @@ case "$mode" in
     (cd build/test && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$jobs")
     # A short fuzzing pass over the catalogue, the substitutes and the word test.
     ./tools/fuzz.sh 10
+    # The Debian package, and Vexo built as part of another CMake project.
+    ./tools/check_package.sh
+    ./tools/check_subproject.sh
     ;;
   *)
     echo "usage: $0 [run|test]" >&2

@@ -5,6 +5,8 @@
 
 int main(int argc, char *argv[])
 {
+    if (const int status = vexo::answerCommandLine(argc, argv); status >= 0)
+        return status;
     QApplication app(argc, argv);
     vexo::setUpApplication();
     vexo::Main();

@@ -1,6 +1,7 @@
-# Installs the program with the files a Linux desktop needs to list it:
-# the launcher entry, the AppStream metadata and the icon, all named by the
-# application id so the window manager and software centres can match them.
+# Installs the program with the files a Linux desktop needs to list it: the
+# launcher entry, the AppStream metadata and the icon, all named by the
+# application id so the window manager and software centres can match them;
+# and the manual page.
 include(GNUInstallDirs)
 
 set(VEXO_APP_ID net.tobrin.Vexo)
@@ -10,6 +11,7 @@ install(FILES ${PROJECT_SOURCE_DIR}/desktop/${VEXO_APP_ID}.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${PROJECT_SOURCE_DIR}/desktop/${VEXO_APP_ID}.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+install(FILES ${PROJECT_SOURCE_DIR}/desktop/vexo.6 DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
 install(FILES ${PROJECT_SOURCE_DIR}/resources/icons/vexo.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
         RENAME ${VEXO_APP_ID}.svg)

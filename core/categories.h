@@ -15,8 +15,14 @@ struct CategoryBoxes
     bool natoSpecials = false;
     bool numberFlags = false;
 
-    bool none() const { return !(letters || numPennants || substitutes || natoSpecials || numberFlags); }
-    bool all() const { return letters && numPennants && substitutes && natoSpecials && numberFlags; }
+    bool none() const
+    {
+        return !(letters || numPennants || substitutes || natoSpecials || numberFlags);
+    }
+    bool all() const
+    {
+        return letters && numPennants && substitutes && natoSpecials && numberFlags;
+    }
     bool operator==(const CategoryBoxes &) const = default;
     bool onlyNatoSpecials() const
     {
@@ -30,8 +36,9 @@ struct CategoryBoxes
 inline const std::array<QString, 5> &CategoryCaptions()
 {
     static const std::array<QString, 5> captions{
-        QStringLiteral("ICS &Letters"), QStringLiteral("ICS Numeral &Pennants"), QStringLiteral("&Substitutes"),
-        QStringLiteral("&NATO Signal Flags"), QStringLiteral("NATO Numeral &Flags")};
+        QStringLiteral("ICS &Letters"), QStringLiteral("ICS Numeral &Pennants"),
+        QStringLiteral("&Substitutes"), QStringLiteral("&NATO Signal Flags"),
+        QStringLiteral("NATO Numeral &Flags")};
     return captions;
 }
 

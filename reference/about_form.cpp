@@ -7,6 +7,7 @@
 
 #include <QDesktopServices>
 #include <QKeyEvent>
+#include <QProcess>
 #include <QPushButton>
 #include <QUrl>
 
@@ -21,7 +22,18 @@ const QString WebPage = QStringLiteral("www.tobrin.net/vexo");
 } // namespace
 
 std::function<bool(const QUrl &)> frmAbout::urlOpener = [](const QUrl &url) {
+#ifdef Q_OS_LINUX
+    // The desktop's own opener, quietly: a link that nothing can open is
+    // ignored, not reported on the terminal as Qt's own lookup would.
+    QProcess opener;
+    opener.setProgram(QStringLiteral("xdg-open"));
+    opener.setArguments({url.toString()});
+    opener.setStandardOutputFile(QProcess::nullDevice());
+    opener.setStandardErrorFile(QProcess::nullDevice());
+    return opener.startDetached();
+#else
     return QDesktopServices::openUrl(url);
+#endif
 };
 
 QString VersionLine()

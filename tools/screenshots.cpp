@@ -94,7 +94,7 @@ int main(int argc, char **argv)
     shared().CurrentMode = 2;
     SwitchMode(2);
     DrawFlagsForm &draw = getWindow<DrawFlagsForm>();
-    QTest::mouseClick(draw.UseNATOFlagsCK, Qt::LeftButton);
+    QTest::mouseClick(draw.UseNATOLabel, Qt::LeftButton);
     QTest::keyClicks(draw.Text1, QStringLiteral("Vexo 1?"));
     ok &= save(draw, "show-flags.png");
 

@@ -33,7 +33,10 @@ public:
 class LabelAccessible : public Accessible
 {
 public:
-    LabelAccessible(Label *label, QAccessible::Role role = QAccessible::StaticText) : Accessible(label, role) {}
+    LabelAccessible(Label *label, QAccessible::Role role = QAccessible::StaticText)
+        : Accessible(label, role)
+    {
+    }
 
     QString text(QAccessible::Text t) const override
     {
@@ -109,7 +112,8 @@ QAccessibleInterface *factory(const QString &, QObject *object)
     if (qobject_cast<Announcer *>(widget))
         return new Accessible(widget, QAccessible::Notification);
     if (qobject_cast<Form *>(widget))
-        return new Accessible(widget, widget->windowType() == Qt::Dialog ? QAccessible::Dialog : QAccessible::Window);
+        return new Accessible(widget, widget->windowType() == Qt::Dialog ? QAccessible::Dialog
+                                                                         : QAccessible::Window);
     return nullptr;
 }
 

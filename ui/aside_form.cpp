@@ -16,7 +16,8 @@ bool AsideForm::event(QEvent *event)
 
 void AsideForm::keyPressEvent(QKeyEvent *event)
 {
-    const bool plain = !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+    const bool plain =
+        !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
     if (event->key() == Qt::Key_Escape && plain && !m_passingKeys) {
         event->accept();
         unload();
@@ -32,8 +33,8 @@ void AsideForm::keyPressEvent(QKeyEvent *event)
     m_passingKeys = true;
     drill->bringToFront();
     drill->focusAnswer();
-    QKeyEvent passed(event->type(), event->key(), event->modifiers(), event->text(), event->isAutoRepeat(),
-                     event->count());
+    QKeyEvent passed(event->type(), event->key(), event->modifiers(), event->text(),
+                     event->isAutoRepeat(), event->count());
     QCoreApplication::sendEvent(answer, &passed);
     event->accept();
 }

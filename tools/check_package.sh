@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Builds the Debian package from a copy of this checkout, checks it with
+# lintian (no errors, no warnings), installs it and asks the installed program
+# its version. Needs dpkg-dev, debhelper and lintian, and root (or sudo) to
+# install.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+mkdir "$work/vexo"
+# The files of the checkout, committed or not, without build trees.
+git ls-files -z --cached --others --exclude-standard | xargs -0 cp --parents -t "$work/vexo"
+(cd "$work/vexo" && dpkg-buildpackage -us -uc -b)
+
+version=$(dpkg-parsechangelog -S Version)
+deb="$work/vexo_${version}_$(dpkg-architecture -qDEB_HOST_ARCH).deb"
+lintian --fail-on error,warning --info "$deb"
+
+sudo=""
+[ "$(id -u)" -eq 0 ] || sudo=sudo
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "$deb"
+answer=$(vexo --version)
+expected="Vexo ${version%-*}"
+if [ "$answer" != "$expected" ]; then
+  echo "the installed vexo answers '$answer', not '$expected'" >&2
+  exit 1
+fi
+dpkg -L vexo | grep -q "/man6/vexo.6"
+echo "package $(basename "$deb") builds, passes lintian, installs and answers '$answer'"
