@@ -451,11 +451,9 @@ public:
             return answer(drill);
         if (kind < 55)
             return switchMode(drill, below(2) == 0);
-        if (kind < 75)
+        if (kind < 80)
             return openAside(drill);
-        if (kind < 90)
-            return accessKey(drill);
-        return pressFocusedButton(drill);
+        return accessKey(drill);
     }
 
 private:
@@ -530,32 +528,22 @@ private:
         const SharedState &s = shared();
         const int mode = drill->mode();
         const int before = asked(s, mode);
+        lastStep = QStringLiteral("answering on ") + drill->objectName();
         if (mode == 2) {
-            lastStep = QStringLiteral("typing on Show Flags");
-            const QString text = shared().ShowWordsText.size() > 20 ? QString() : QStringLiteral("a");
-            auto *edit = qobject_cast<QLineEdit *>(drill->answerControl());
-            if (text.isEmpty())
-                key(Qt::Key_Backspace);
-            else
-                type(text);
-            return edit->text() == shared().ShowWordsText || !edit->text().isEmpty()
-                       ? QString()
-                       : QStringLiteral("the text was not typed into Show Flags");
+            type(QStringLiteral("a"));
+            const QString text = qobject_cast<QLineEdit *>(drill->answerControl())->text();
+            return text.endsWith(QLatin1Char('a')) || text.size() >= 12 ? QString()
+                                                                         : QStringLiteral("nothing typed ") + lastStep;
         }
         if (qobject_cast<PickList *>(drill->answerControl())) {
-            lastStep = QStringLiteral("picking an answer on ") + drill->objectName();
             pickWithEnter(1 + below(4));
         } else if (mode == 0) {
-            lastStep = QStringLiteral("typing an answer on the flag quiz");
             type(below(2) ? s.CurrentQuizFlag.toLower() : QStringLiteral("x"));
         } else {
-            lastStep = QStringLiteral("typing a word on the word quiz");
             type(below(2) ? s.CurrentWord : QStringLiteral("no"));
             key(Qt::Key_Return);
         }
-        if (asked(s, mode) != before + 1)
-            return QStringLiteral("the answer was not counted once after ") + lastStep;
-        return QString();
+        return asked(s, mode) == before + 1 ? QString() : QStringLiteral("the answer was not counted once ") + lastStep;
     }
 
     QString switchMode(ModeWindow *drill, bool withMouse)
@@ -586,14 +574,14 @@ private:
         if (shared().CurrentMode != target || !shown->isVisible())
             return QStringLiteral("mode %1 is not shown after ").arg(target) + lastStep;
         if (QApplication::focusWidget() != shown->answerControl())
-            return QStringLiteral("the focus is on %1 of %2 (active %3) after ").arg(QApplication::focusWidget()->objectName(), QApplication::focusWidget()->window()->objectName(), QApplication::activeWindow() ? QApplication::activeWindow()->objectName() : QString("none")) + lastStep;
+            return QStringLiteral("the focus is on %1 after ").arg(QApplication::focusWidget()->objectName()) + lastStep;
         return QString();
     }
 
     QString openAside(ModeWindow *drill)
     {
-        // The buttons each mode window has, reached by their access keys;
-        // Stats has none, so it is reached with Tab.
+        // The buttons of each mode window, by their access keys (Stats has
+        // none) or reached with Tab and pressed with Enter or Space.
         QList<std::pair<QString, Qt::Key>> buttons{{QStringLiteral("AboutButton"), Qt::Key_A}};
         if (drill->mode() == 0)
             buttons = {{QStringLiteral("AboutButton"), Qt::Key_B}, {QStringLiteral("ScoreButton"), Qt::Key_unknown}};
@@ -603,42 +591,33 @@ private:
             buttons << std::pair{QStringLiteral("Command1"), Qt::Key_M};
         const auto [name, accessKey] = buttons.at(below(int(buttons.size())));
         lastStep = QStringLiteral("opening ") + name + QStringLiteral(" of ") + drill->objectName();
-        if (accessKey != Qt::Key_unknown) {
+        if (accessKey != Qt::Key_unknown && below(2)) {
             key(accessKey, Qt::AltModifier);
         } else {
             auto *button = drill->findChild<QPushButton *>(name);
             for (int i = 0; i < 20 && QApplication::focusWidget() != button; ++i)
                 key(Qt::Key_Tab);
-            key(Qt::Key_Space);
+            key(below(2) ? Qt::Key_Return : Qt::Key_Space);
         }
         QPointer<QWidget> aside = QApplication::activeWindow();
         if (!aside || aside == drill)
             return QStringLiteral("nothing opened after ") + lastStep;
-        if (below(2) == 0 || aside->objectName() == QLatin1String("frmAbout")) {
+        const bool about = aside->objectName() == QLatin1String("frmAbout");
+        if (about || below(2)) {
             lastStep += QStringLiteral(", then closing it");
-            key(aside->objectName() == QLatin1String("frmAbout") && below(2) ? Qt::Key_Return : Qt::Key_Escape);
-            if (aside && aside->isVisible())
-                return QStringLiteral("the window stayed open after ") + lastStep;
-            return QString();
+            key(about && below(2) ? Qt::Key_Return : Qt::Key_Escape);
+            return aside && aside->isVisible() ? QStringLiteral("the window stayed open after ") + lastStep : QString();
         }
-        // The learner keeps it open beside the drill and answers on.
+        // The learner keeps it open beside the drill and answers on: the
+        // flag's code, a word, or a meaning picked by its first letter.
         lastStep += QStringLiteral(", then answering beside it");
-        const int before = asked(shared(), drill->mode());
-        if (drill->mode() == 0) {
-            type(shared().CurrentQuizFlag.toLower());
-        } else if (drill->mode() == 1) {
-            type(QStringLiteral("a"));
+        const int mode = drill->mode();
+        const int before = asked(shared(), mode);
+        type(mode == 0 ? shared().CurrentQuizFlag.toLower() : QStringLiteral("i"));
+        if (mode != 0 && mode != 2)
             key(Qt::Key_Return);
-        } else {
-            // Typing on Show Flags, or picking a meaning by its first letter.
-            type(QStringLiteral("i"));
-            if (drill->mode() == 2)
-                return QString();
-            key(Qt::Key_Return);
-        }
-        if (asked(shared(), drill->mode()) != before + 1)
-            return QStringLiteral("the answer was lost after ") + lastStep;
-        return QString();
+        return mode == 2 || asked(shared(), mode) == before + 1 ? QString()
+                                                                : QStringLiteral("the answer was lost after ") + lastStep;
     }
 
     QString accessKey(ModeWindow *drill)
@@ -674,20 +653,6 @@ private:
             return QStringLiteral("the focus is on %1 after ").arg(QApplication::focusWidget()->objectName()) + lastStep;
         // Back to answering, as the learner would: Shift+Tab returns to the answer.
         drill->focusAnswer();
-        return QString();
-    }
-
-    QString pressFocusedButton(ModeWindow *drill)
-    {
-        auto *button = drill->findChild<QPushButton *>(QStringLiteral("AboutButton"));
-        lastStep = QStringLiteral("Enter on the focused About button of ") + drill->objectName();
-        for (int i = 0; i < 20 && QApplication::focusWidget() != button; ++i)
-            key(Qt::Key_Tab);
-        key(Qt::Key_Return);
-        QWidget *about = QApplication::activeWindow();
-        if (!about || about->objectName() != QLatin1String("frmAbout"))
-            return QStringLiteral("About did not open after ") + lastStep;
-        key(Qt::Key_Escape);
         return QString();
     }
 };
