@@ -10,7 +10,7 @@ mode=${1:-run}
 packages=(cmake make g++ qt6-base-dev qt6-svg-dev libgl-dev fonts-wine)
 if [ "$mode" = test ]; then
   packages+=(libbenchmark-dev clang libclang-rt-14-dev desktop-file-utils appstream
-             xvfb openbox xdotool dbus at-spi2-core python3-gi gir1.2-atspi-2.0
+             xvfb openbox xdotool dbus at-spi2-core python3-gi gir1.2-atspi-2.0 libxcb1-dev
              dpkg-dev debhelper lintian git)
 fi
 

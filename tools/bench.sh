@@ -1,24 +1,30 @@
 #!/usr/bin/env bash
-# Builds the benchmark in release mode and prints the figures the README quotes:
-# cold start-up and resident memory (median of 7 fresh processes), and the
-# median of 5 repetitions of every interaction, beside a bare Qt window.
-#   tools/bench.sh
+# Builds Vexo and the benchmarks in release mode and prints the figures the
+# README quotes:
+#  - time from process start to the first mapped window, and resident memory
+#    after start, for Vexo and a bare Qt window built in the same tree, started
+#    in turn on a fresh Xvfb display without a window manager (medians of 11);
+#  - the one-off cost of the first opening of every other window;
+#  - the median of 5 repetitions of every interaction, beside a bare Qt window.
+#   tools/bench.sh          (needs xvfb and libxcb1-dev)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=build/bench
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DVEXO_BUILD_TESTS=OFF >/dev/null
-cmake --build "$build" -j "$(nproc)" --target vexo-bench >/dev/null
-export QT_QPA_PLATFORM=offscreen
-bench="$build/bench/vexo-bench"
+cmake --build "$build" -j "$(nproc)" --target vexo vexo-bare-window vexo-first-window vexo-bench >/dev/null
 
-median() { sort -n | awk '{v[NR]=$1} END {print v[int((NR+1)/2)]}'; }
-median_start() {
-  local runs
-  runs=$(for _ in 1 2 3 4 5 6 7; do "$bench" "$1" 2>/dev/null; done)
-  printf "%-16s start-up %s ms, resident memory after start %s MB\n" "$2" \
-    "$(awk '{print $(NF-7)}' <<<"$runs" | median)" "$(awk '{print $(NF-1)}' <<<"$runs" | median)"
-}
-median_start --startup "Vexo"
-median_start --bare-startup "bare Qt window"
-"$bench" --benchmark_repetitions=5 --benchmark_report_aggregates_only=true \
+export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
+exec {fd}<> <(:)
+Xvfb -displayfd "$fd" -screen 0 1920x1080x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+trap 'kill $xvfb 2>/dev/null' EXIT
+read -r -t 10 -u "$fd" display
+DISPLAY=":$display" "$build/bench/vexo-first-window" --runs 11 \
+  "$build/app/vexo" "$build/bench/vexo-bare-window" | sed -n '/^medians/,$p'
+echo
+
+export QT_QPA_PLATFORM=offscreen
+"$build/bench/vexo-bench" --first-opens 2>/dev/null
+echo
+"$build/bench/vexo-bench" --benchmark_repetitions=5 --benchmark_report_aggregates_only=true \
   --benchmark_min_time=0.2 2>/dev/null | grep -E '^(Benchmark|-|BM_.*_median)'
