@@ -3,8 +3,10 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QHash>
+#include <QIconEngine>
 #include <QPainter>
 #include <QSvgRenderer>
+#include <QXmlStreamReader>
 
 #include <memory>
 #include <unordered_map>
@@ -44,6 +46,32 @@ QSvgRenderer *renderer(int id)
     return svg.get();
 }
 
+// The size the picture's root element declares, read without parsing the
+// whole picture; empty when there is no such picture.
+QSize declaredSize(int id)
+{
+    static QHash<int, QSize> sizes;
+    if (auto it = sizes.constFind(id); it != sizes.constEnd())
+        return *it;
+    initResources();
+    QSize size;
+    QFile file(QStringLiteral(":/flags/%1").arg(id));
+    if (file.open(QIODevice::ReadOnly)) {
+        QXmlStreamReader xml(&file);
+        while (!xml.atEnd() && xml.readNext() != QXmlStreamReader::StartElement) {
+        }
+        if (xml.isStartElement() && xml.name() == QLatin1String("svg")) {
+            const QXmlStreamAttributes attributes = xml.attributes();
+            size = QSize(attributes.value(QLatin1String("width")).toInt(),
+                         attributes.value(QLatin1String("height")).toInt());
+        }
+        if (size.isEmpty() && renderer(id))
+            size = renderer(id)->defaultSize();
+    }
+    sizes.insert(id, size);
+    return size;
+}
+
 qreal effectiveRatio(qreal devicePixelRatio)
 {
     if (devicePixelRatio > 0)
@@ -64,17 +92,46 @@ QPixmap render(QSvgRenderer &svg, QSize size, qreal ratio)
     return pixmap;
 }
 
+// An icon drawn at whatever size is asked, when it is asked. Only the parsed
+// picture is kept: the sizes the window system copies for a window's icon
+// cost memory only while they are copied.
+class SvgIconEngine : public QIconEngine
+{
+public:
+    explicit SvgIconEngine(std::shared_ptr<QSvgRenderer> svg) : m_svg(std::move(svg)) {}
+
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode, QIcon::State) override
+    {
+        m_svg->render(painter, rect);
+    }
+    QPixmap pixmap(const QSize &size, QIcon::Mode, QIcon::State) override
+    {
+        return render(*m_svg, size, 1.0);
+    }
+    // The sizes handed to the window system with every new window. A 256-pixel
+    // one would add about 2 ms before the first window appears; desktops draw
+    // large icons from the installed theme icon.
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override
+    {
+        return {{16, 16}, {24, 24}, {32, 32}, {48, 48}, {64, 64}, {128, 128}};
+    }
+    QIconEngine *clone() const override { return new SvgIconEngine(m_svg); }
+    QString key() const override { return QStringLiteral("vexo-svg"); }
+
+private:
+    std::shared_ptr<QSvgRenderer> m_svg;
+};
+
 } // namespace
 
 bool HasFlagPicture(int id)
 {
-    return id > 0 && renderer(id) != nullptr;
+    return !FlagPictureSize(id).isEmpty();
 }
 
 QSize FlagPictureSize(int id)
 {
-    QSvgRenderer *svg = id > 0 ? renderer(id) : nullptr;
-    return svg ? svg->defaultSize() : QSize();
+    return id > 0 ? declaredSize(id) : QSize();
 }
 
 QPixmap FlagPicture(int id, qreal devicePixelRatio)
@@ -117,12 +174,8 @@ QIcon SvgIcon(const QString &resourcePath)
     if (auto it = icons.constFind(resourcePath); it != icons.constEnd())
         return *it;
     initResources();
-    QSvgRenderer svg(resourcePath);
-    QIcon icon;
-    if (svg.isValid()) {
-        for (int side : {16, 24, 32, 48, 64, 128, 256})
-            icon.addPixmap(render(svg, QSize(side, side), 1.0));
-    }
+    auto svg = std::make_shared<QSvgRenderer>(resourcePath);
+    const QIcon icon = svg->isValid() ? QIcon(new SvgIconEngine(std::move(svg))) : QIcon();
     icons.insert(resourcePath, icon);
     return icon;
 }

@@ -1,5 +1,6 @@
 #include "app/startup.h"
 #include "catalogue/flags.h"
+#include "catalogue/flag_pictures.h"
 #include "core/shared_state.h"
 #include "quiz/quiz_form.h"
 #include "quiz/score_form.h"
@@ -178,6 +179,9 @@ private Q_SLOTS:
         QCOMPARE(listing.FlagImg[26]->toolTip(), QStringLiteral("Pennant Zero"));
         QCOMPARE(listing.FlagImg[57]->toolTip(), QStringLiteral("Flag Zero"));
         QCOMPARE(listing.FlagImg[57]->pictureId(), 20);
+        // Drawn when painted, stretched to its box.
+        QCOMPARE(listing.FlagImg[57]->grab().toImage().convertToFormat(QImage::Format_RGB32),
+                 FlagPicture(20, listing.FlagImg[57]->size()).toImage().convertToFormat(QImage::Format_RGB32));
         // The third row of letters holds U to Z; NATO's fourth row Subdivision and Turn.
         QCOMPARE(listing.FlagImg[20]->y(), listing.FlagImg[25]->y());
         QVERIFY(listing.FlagImg[19]->y() < listing.FlagImg[20]->y());

@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QPalette>
 #include <QProxyStyle>
+#include <QResource>
 #include <QStyleFactory>
 #include <QStyleOption>
 #include <QToolTip>
@@ -25,7 +26,13 @@ void ensureFonts()
     static const bool done = [] {
 #ifdef VEXO_EMBEDDED_FONTS
         initFontResources();
-        QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/tahoma.ttf"));
+        // Stored uncompressed, so the font is read in place, not copied.
+        const QResource font(QStringLiteral(":/fonts/tahoma.ttf"));
+        if (font.isValid() && font.compressionAlgorithm() == QResource::NoCompression)
+            QFontDatabase::addApplicationFontFromData(
+                QByteArray::fromRawData(reinterpret_cast<const char *>(font.data()), qsizetype(font.size())));
+        else
+            QFontDatabase::addApplicationFont(font.fileName());
 #endif
         return true;
     }();

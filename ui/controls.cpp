@@ -205,14 +205,15 @@ void LinkLabel::paintEvent(QPaintEvent *event)
         drawFocusFrame(this, contentsRect());
 }
 
-ImageBox::ImageBox(QWidget *parent) : QLabel(parent)
+ImageBox::ImageBox(QWidget *parent) : QWidget(parent)
 {
-    setAlignment(Qt::AlignLeft | Qt::AlignTop);
 }
 
-void ImageBox::paintEvent(QPaintEvent *event)
+void ImageBox::paintEvent(QPaintEvent *)
 {
-    QLabel::paintEvent(event);
+    const QPixmap picture = m_stretched ? FlagPicture(m_pictureId, size()) : FlagPicture(m_pictureId);
+    if (!picture.isNull())
+        QPainter(this).drawPixmap(0, 0, picture);
     if (hasFocus())
         drawFocusFrame(this, rect());
 }
@@ -220,19 +221,19 @@ void ImageBox::paintEvent(QPaintEvent *event)
 void ImageBox::setPicture(int pictureId)
 {
     m_pictureId = pictureId;
-    const QPixmap picture = FlagPicture(pictureId);
-    setPixmap(picture);
-    if (!picture.isNull())
-        resize(FlagPictureSize(pictureId));
+    m_stretched = false;
+    if (const QSize natural = FlagPictureSize(pictureId); !natural.isEmpty())
+        resize(natural);
+    update();
 }
 
 void ImageBox::setStretchedPicture(int pictureId)
 {
-    if (pictureId == m_pictureId && !pixmap().isNull() &&
-        pixmap().deviceIndependentSize().toSize() == size())
+    if (pictureId == m_pictureId && m_stretched)
         return;
     m_pictureId = pictureId;
-    setPixmap(FlagPicture(pictureId, size()));
+    m_stretched = true;
+    update();
 }
 
 LineControl::LineControl(QWidget *parent) : QWidget(parent)
@@ -332,7 +333,6 @@ void Frame::paintEvent(QPaintEvent *)
 PickList::PickList(QWidget *parent) : QComboBox(parent)
 {
     setEditable(false);
-    view()->installEventFilter(this);
     connect(this, &QComboBox::activated, this, [this] {
         const bool withEnter = std::exchange(m_pickedWithEnter, false);
         Q_EMIT clicked();
@@ -344,6 +344,10 @@ PickList::PickList(QWidget *parent) : QComboBox(parent)
 void PickList::showPopup()
 {
     m_pickedWithEnter = false;
+    if (!m_watchedView) {
+        m_watchedView = view();
+        m_watchedView->installEventFilter(this);
+    }
     QComboBox::showPopup();
 }
 
@@ -352,11 +356,11 @@ bool PickList::eventFilter(QObject *watched, QEvent *event)
     const bool isKey = event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress;
     // A screen reader's bridge hands a key on again once the reader has let
     // it pass; by then the list is closed, and the key has done its work.
-    if (watched == view() && isKey && !view()->isVisible())
+    if (watched == m_watchedView && isKey && !view()->isVisible())
         return true;
     // The open list takes Enter before it becomes a key press: note it, and
     // let the list pick the entry.
-    if (watched == view() && event->type() == QEvent::ShortcutOverride) {
+    if (watched == m_watchedView && event->type() == QEvent::ShortcutOverride) {
         const int key = static_cast<QKeyEvent *>(event)->key();
         m_pickedWithEnter = key == Qt::Key_Return || key == Qt::Key_Enter;
     }

@@ -64,8 +64,9 @@ protected:
 };
 
 // A picture box showing a flag picture by id, either at the picture's own
-// size (the box takes that size) or stretched to the box.
-class ImageBox : public QLabel
+// size (the box takes that size) or stretched to the box. The picture is
+// rendered when the box is first painted, so hidden boxes cost nothing.
+class ImageBox : public QWidget
 {
     Q_OBJECT
 public:
@@ -79,6 +80,7 @@ protected:
 
 private:
     int m_pictureId = 0;
+    bool m_stretched = false;
 };
 
 // A straight line between two points given in the parent's coordinates.
@@ -170,6 +172,9 @@ protected:
 private:
     bool m_pickedWithEnter = false;
     bool m_opensOnArrowKeys = false;
+    // The open list's view, watched from the first time it opens; a list
+    // never opened has no view built.
+    QObject *m_watchedView = nullptr;
 };
 
 // A push button that Enter presses while it has the focus, and whose caption
