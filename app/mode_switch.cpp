@@ -51,9 +51,11 @@ void SwitchMode(int mode)
     const SharedState &s = shared();
     target->moveTwips(s.WindowLeft, s.WindowTop);
     target->refillModeCombo();
+    // A mode window is built when it is first shown; those never shown have
+    // nothing to hide.
     for (int m = 0; m < ModeCount; ++m) {
-        ModeWindow *w = modeWindow(m);
-        if (w != target)
+        ModeWindow *w = ModeWindow::ofMode(m);
+        if (w && w != target)
             w->hide();
     }
     target->bringToFront();

@@ -37,21 +37,19 @@ void Main()
     s.WordImageMax = 11;
     s.CurrentWord = QStringLiteral("epee");
 
-    WordQuizForm &wordQuiz = getWindow<WordQuizForm>();
-
     seedRandomFromEntropy();
 
     // Start-up accepts any word the word test passes, 12 characters included.
     while (WordRejectCode(s.CurrentWord) != 0)
         s.CurrentWord = WordById(RandomWordId());
     s.CurrentWordCoded = AddSubstitutes(s.CurrentWord);
-    wordQuiz.prepareFirstWord();
+    prepareWindow<WordQuizForm>(&WordQuizForm::prepareFirstWord);
 
     s.MeaningFlag = RandomFlag(FlagMeanings);
-    getWindow<MeaningForm>().prepareFirstFlag();
+    prepareWindow<MeaningForm>(&MeaningForm::prepareFirstFlag);
 
     s.RaceFlag = RandomFlag(RaceMeanings);
-    getWindow<raceMeaningForm>().prepareFirstFlag();
+    prepareWindow<raceMeaningForm>(&raceMeaningForm::prepareFirstFlag);
 
     s.CurrentQuizFlag = RandomFlag(FlagQuizStart);
     QuizForm &quiz = getWindow<QuizForm>();

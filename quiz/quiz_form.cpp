@@ -233,8 +233,7 @@ void QuizForm::categoryBox_Click(QCheckBox *box)
         if (NATOFlags->isChecked())
             NonAlphaNum->setCurrentIndex(0);
     }
-    s.quizCategories = categoryBoxes();
-    getWindow<CheatForm>().Form_Load();
+    publishCategories();
     s.RecentDepth = RecentDepthFor(categoryBoxes());
 
     if (categoryBoxes().none())
@@ -304,8 +303,15 @@ void QuizForm::AboutButton_Click()
 
 void QuizForm::afterModePick()
 {
+    publishCategories();
+}
+
+void QuizForm::publishCategories()
+{
     shared().quizCategories = categoryBoxes();
-    getWindow<CheatForm>().Form_Load();
+    // A listing not opened yet reads them when it is first built.
+    if (CheatForm *listing = existingWindow<CheatForm>())
+        listing->Form_Load();
 }
 
 void QuizForm::queryUnload()

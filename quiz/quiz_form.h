@@ -81,6 +81,8 @@ private:
     void AboutButton_Click();
 
     void focusNatoListIfOnlyNato();
+    // Publishes the ticked categories and reloads the listing if it exists.
+    void publishCategories();
 };
 
 } // namespace vexo

@@ -244,8 +244,6 @@ void CheatForm::Form_Load()
     const std::array<bool, FrameCount> ticked{published.letters, published.numPennants, published.substitutes,
                                               published.natoSpecials, published.numberFlags};
     const std::array<Frame *, FrameCount> frameList = frames();
-    for (Frame *frame : frameList)
-        frame->hide();
 
     const QFontMetrics metrics(Label1[0]->font());
     double substituteLabelWidth = MediumPicture;
@@ -278,12 +276,14 @@ void CheatForm::Form_Load()
     for (int f = 0; f < FrameCount; ++f) {
         const bool place = shared().CurrentMode == 0 ? ticked[f] : (f == Letters || f == Substitutes);
         framePlaced[f] = place;
-        if (!place)
-            continue;
-        frameTop[f] = next + 75;
-        frameList[f]->move(twipsPoint(FrameLeft, frameTop[f]));
-        frameList[f]->show();
-        next = roundHalfEven(frameTop[f] + frameHeight[f]);
+        if (place) {
+            frameTop[f] = next + 75;
+            frameList[f]->move(twipsPoint(FrameLeft, frameTop[f]));
+            next = roundHalfEven(frameTop[f] + frameHeight[f]);
+        }
+        // Only the frames that come or go are shown or hidden: hiding and
+        // showing them all would redraw every flag on each toggle.
+        frameList[f]->setVisible(place);
     }
 
     formHeight = next + 500;
