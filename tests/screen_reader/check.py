@@ -65,6 +65,8 @@ def check(condition, message):
 
 
 def walk(node):
+    if node is None:
+        return
     yield node
     for i in range(node.get_child_count()):
         child = node.get_child_at_index(i)
