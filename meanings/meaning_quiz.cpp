@@ -105,11 +105,11 @@ MeaningVerdict judge(const QuizState &q, const QuizRules &rules)
     verdict.status = q.status;
     verdict.percent = PercentText(q.percent) + QLatin1Char('%');
     const QString score = scoreLine(q.right, q.asked);
-    verdict.spoken = isRight ? sentences({QStringLiteral("Correct!"), score, verdict.percent})
-                             : sentences({QStringLiteral("WRONG. Your answer was: ") + rules.meaning(q.answer),
-                                          QStringLiteral("The flag was ") + verdict.previousName +
-                                              QStringLiteral(": ") + verdict.previousMeaning,
-                                          score, verdict.percent});
+    verdict.spoken = spokenVerdict(isRight,
+                                   {QStringLiteral("WRONG. Your answer was: ") + rules.meaning(q.answer),
+                                    QStringLiteral("The flag was ") + verdict.previousName +
+                                        QStringLiteral(": ") + verdict.previousMeaning},
+                                   score, verdict.percent);
     return verdict;
 }
 

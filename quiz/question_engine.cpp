@@ -96,22 +96,20 @@ void NextQuestion(QuizView &view)
 
     const QString answer = upperPerChar(s.LastAnswer);
     const bool answered = !s.LastAnswer.isEmpty();
+    const bool right = answered && answer == s.CurrentQuizFlag;
+    QString score;
     if (answered) {
         const int tally = tallyIndex(s.CurrentQuizFlag);
-        const bool right = answer == s.CurrentQuizFlag;
         CountAnswer(s.QuizRightCount, s.QuizAskedCount, right);
+        score = QStringLiteral("Score is %1 / %2").arg(s.QuizRightCount).arg(s.QuizAskedCount);
         if (right) {
             CountUp(s.RightTally[tally]);
-            s.QuizStatusText = QStringLiteral("Correct!\rScore is %1 / %2")
-                                   .arg(s.QuizRightCount)
-                                   .arg(s.QuizAskedCount);
+            s.QuizStatusText = QStringLiteral("Correct!\r") + score;
         } else {
             CountUp(s.WrongTally[tally]);
             view.beep();
             s.QuizStatusText = QStringLiteral("WRONG.\rYour answer was \r") + FlagName(s.LastAnswer) +
-                               QStringLiteral("\rScore is %1 / %2")
-                                   .arg(s.QuizRightCount)
-                                   .arg(s.QuizAskedCount);
+                               QLatin1Char('\r') + score;
         }
         s.QuizPercent = CutPercent(s.QuizRightCount, s.QuizAskedCount);
     }
@@ -155,11 +153,10 @@ void NextQuestion(QuizView &view)
         shown.percent = PercentText(s.QuizPercent) + QLatin1Char('%');
         shown.name = FlagName(previous);
         shown.meaning = FlagMeaning(previous);
-        const QString score = s.QuizStatusText.section(QLatin1Char('\r'), -1);
-        shown.spoken = s.QuizStatusText.startsWith(QLatin1String("Correct!"))
-                           ? sentences({QStringLiteral("Correct!"), score, shown.percent})
-                           : sentences({QStringLiteral("WRONG. Your answer was ") + FlagName(s.LastAnswer),
-                                        QStringLiteral("The flag was ") + shown.name, score, shown.percent});
+        shown.spoken = spokenVerdict(right,
+                                     {QStringLiteral("WRONG. Your answer was ") + FlagName(s.LastAnswer),
+                                      QStringLiteral("The flag was ") + shown.name},
+                                     score, shown.percent);
         view.showPreviousAnswer(shown);
     }
 

@@ -45,9 +45,8 @@ public:
         const auto *label = static_cast<const Label *>(widget());
         if (!label->accessibleName().isEmpty())
             return label->accessibleName();
-        QString shown = label->caption();
-        shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-        return label->buddy() ? withoutAccessKey(shown) : shown;
+        // The text shown: the caption with its carriage returns as line breaks.
+        return label->buddy() ? withoutAccessKey(label->text()) : label->text();
     }
 
     QList<QPair<QAccessibleInterface *, QAccessible::Relation>>
@@ -161,6 +160,14 @@ QString sentences(const QStringList &parts)
         spoken << part;
     }
     return spoken.join(QLatin1Char(' '));
+}
+
+QString spokenVerdict(bool right, const QStringList &wrong, const QString &score,
+                      const QString &percent)
+{
+    QStringList parts = right ? QStringList{QStringLiteral("Correct!")} : wrong;
+    parts << score << percent;
+    return sentences(parts);
 }
 
 } // namespace vexo

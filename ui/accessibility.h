@@ -29,4 +29,9 @@ public:
 // punctuation of its own, and empty parts are left out.
 QString sentences(const QStringList &parts);
 
+// What a screen reader says after an answer: "Correct!" or the sentences that
+// say what was wrong, then the score and the per cent.
+QString spokenVerdict(bool right, const QStringList &wrong, const QString &score,
+                      const QString &percent);
+
 } // namespace vexo

@@ -85,10 +85,10 @@ void WordQuizForm::CheckWordAnswer()
     Status->setCaption(s.WordStatusText);
     Percent->setCaption(WordPercentText());
     const QString score = s.WordStatusText.section(QLatin1Char('\r'), -1);
-    announce(right ? sentences({QStringLiteral("Correct!"), score, WordPercentText()})
-                           : sentences({QStringLiteral("Your answer \"") + answer + QStringLiteral("\" was WRONG"),
-                                        QStringLiteral("The word was ") + s.PreviousWord, score,
-                                        WordPercentText()}));
+    announce(spokenVerdict(right,
+                           {QStringLiteral("Your answer \"") + answer + QStringLiteral("\" was WRONG"),
+                            QStringLiteral("The word was ") + s.PreviousWord},
+                           score, WordPercentText()));
     // The user typed here, so the window is already in front.
     Answer->clear();
 }
