@@ -236,25 +236,18 @@ CheatForm::CheatForm() : AsideForm(QStringLiteral("CheatForm"), QStringLiteral("
         Label1[k]->setFont(font);
         Label1[k]->hide();
     }
-}
 
-void CheatForm::Form_Load()
-{
-    const CategoryBoxes &published = shared().quizCategories;
-    const std::array<bool, FrameCount> ticked{published.letters, published.numPennants, published.substitutes,
-                                              published.natoSpecials, published.numberFlags};
-    const std::array<Frame *, FrameCount> frameList = frames();
-
-    const QFontMetrics metrics(Label1[0]->font());
+    // Each flag's place, picture, caption and names never change; a load
+    // only shows the categories asked for.
+    const QFontMetrics metrics(font);
     double substituteLabelWidth = MediumPicture;
     for (QChar code : categories()[Substitutes].codes)
         substituteLabelWidth = qMax(substituteLabelWidth, pixelsToTwips(metrics.horizontalAdvance(FlagName(QString(code))) + 4));
-
-    int k = 0;
+    k = 0;
     for (int f = 0; f < FrameCount; ++f) {
         const Category &category = categories()[f];
         frameHeight[f] = frameHeightFor(f);
-        frameList[f]->resize(twipsToPixels(FrameWidth), twipsToPixels(frameHeight[f]));
+        made[f]->resize(twipsToPixels(FrameWidth), twipsToPixels(frameHeight[f]));
         for (qsizetype j = 0; j < category.codes.size(); ++j, ++k) {
             const QChar code = category.codes.at(j);
             const QString text(code);
@@ -265,6 +258,20 @@ void CheatForm::Form_Load()
             Label1[k]->setCaption(captionFor(f, text));
             FlagImg[k]->setToolTip(tooltipFor(f, text));
             FlagImg[k]->setAccessibleName(tooltipFor(f, text));
+        }
+    }
+}
+
+void CheatForm::Form_Load()
+{
+    const CategoryBoxes &published = shared().quizCategories;
+    const std::array<bool, FrameCount> ticked{published.letters, published.numPennants, published.substitutes,
+                                              published.natoSpecials, published.numberFlags};
+    const std::array<Frame *, FrameCount> frameList = frames();
+
+    int k = 0;
+    for (int f = 0; f < FrameCount; ++f) {
+        for (qsizetype j = 0; j < categories()[f].codes.size(); ++j, ++k) {
             FlagImg[k]->setVisible(ticked[f]);
             Label1[k]->setVisible(ticked[f]);
         }
