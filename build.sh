@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Sets up a Debian 12 machine for Vexo, builds it, and starts it or tests it.
+# Sets up a Debian 12 or 13 machine for Vexo, builds it, and starts it or tests it.
 #   ./build.sh run    install what is missing, build, start the program
 #   ./build.sh test   install what is missing, build with sanitizers, run every test,
 #                     build, check and install the Debian package
@@ -7,10 +7,12 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 mode=${1:-run}
-packages=(cmake make g++ qt6-base-dev qt6-svg-dev libgl-dev fonts-wine)
+# Package names that are the same on both releases; libclang-rt-dev follows
+# the release's default clang.
+packages=(cmake make g++ qt6-base-dev qt6-svg-dev qt6-wayland libgl-dev fonts-wine)
 if [ "$mode" = test ]; then
-  packages+=(libbenchmark-dev clang libclang-rt-14-dev desktop-file-utils appstream
-             xvfb openbox xdotool dbus at-spi2-core python3-gi gir1.2-atspi-2.0 libxcb1-dev
+  packages+=(libbenchmark-dev clang libclang-rt-dev desktop-file-utils appstream
+             xvfb openbox xdotool sway wtype dbus at-spi2-core python3-gi gir1.2-atspi-2.0 libxcb1-dev
              dpkg-dev debhelper lintian git)
 fi
 
@@ -30,7 +32,7 @@ case "$mode" in
   run)
     cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release -DVEXO_BUILD_TESTS=OFF -DVEXO_BUILD_BENCH=OFF
     cmake --build build/release -j "$jobs" --target vexo
-    exec ./build/release/vexo
+    exec ./build/release/app/vexo
     ;;
   test)
     cmake -S . -B build/test -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVEXO_SANITIZE=ON
