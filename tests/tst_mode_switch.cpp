@@ -242,8 +242,19 @@ private Q_SLOTS:
             if (ax(w)->role() == QAccessible::Notification)
                 notice = ax(w);
         }
-        QVERIFY(notice && !notice->state().invisible);
-        QCOMPARE(notice->text(QAccessible::Name), QStringLiteral("Correct! Score is 1 / 1. 100%."));
+        QVERIFY(notice);
+        // Qt 6.8 announces the verdict itself; before, the notice shows with
+        // it. A window shown again never shows an old one.
+        const auto speaking = [&] { return notice->state().invisible ? QString() : notice->text(QAccessible::Name); };
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+        QCOMPARE(speaking(), QString());
+#else
+        QCOMPARE(speaking(), QStringLiteral("Correct! Score is 1 / 1. 100%."));
+        pick(&quiz, 1);
+        pick(&getWindow<WordQuizForm>(), 0);
+        QVERIFY(quiz.isVisible());
+        QCOMPARE(speaking(), QString());
+#endif
 
         WordQuizForm &words = getWindow<WordQuizForm>();
         words.Answer->setText(QStringLiteral("xyz"));

@@ -144,8 +144,17 @@ void Announcer::announce(const QString &text)
 #else
     hide();
     setAccessibleName(text);
-    show();
+    // A window that is not on screen has nobody to tell; shown with it later,
+    // the notice would speak a stale verdict.
+    if (window()->isVisible())
+        show();
 #endif
+}
+
+void Announcer::silence()
+{
+    hide();
+    setAccessibleName(QString());
 }
 
 QString sentences(const QStringList &parts)

@@ -16,13 +16,16 @@ void ensureAccessibility();
 // Qt's announcement where Qt has one (6.8 on); before that, as a notification
 // that appears, which the Linux screen reader speaks as it shows. Nothing to
 // see: it has no size. (Qt 6.4 reports a changed name or description without
-// the new text, so a screen reader cannot speak those.)
+// the new text, so a screen reader cannot speak those.) A verdict is spoken
+// when given, never again when its window comes back: silence() takes the
+// notification away as the window hides.
 class Announcer : public QWidget
 {
     Q_OBJECT
 public:
     explicit Announcer(QWidget *parent);
     void announce(const QString &text);
+    void silence();
 };
 
 // Parts of a spoken text as sentences: each ends in a stop unless it ends in

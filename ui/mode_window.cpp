@@ -104,6 +104,14 @@ void ModeWindow::ModeCombo_Click()
     afterModePick();
 }
 
+void ModeWindow::hideEvent(QHideEvent *event)
+{
+    // Shown again by a switch or a restore, the window must not repeat its
+    // last verdict.
+    m_announcer->silence();
+    Form::hideEvent(event);
+}
+
 void ModeWindow::queryUnload()
 {
     // Closing any mode window closes the flag quiz window, which closes the rest.

@@ -66,6 +66,7 @@ protected:
     void ModeCombo_Click();
     virtual void afterModePick() {}
     void queryUnload() override;
+    void hideEvent(QHideEvent *event) override;
 
 private:
     int m_mode;

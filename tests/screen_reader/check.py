@@ -1,8 +1,10 @@
 #!/usr/bin/python3
 """Drives Vexo with real key presses and reads it as a screen reader does, over
-AT-SPI: every quiz's verdict must reach the reader as text and as an event
-that Orca speaks (a notification that shows), every mode window must say its
-mode, drop-down lists what they are for, links must be links.
+AT-SPI: every quiz's verdict must reach the reader as text and, once, as an
+event that Orca speaks (Qt's announcement from Qt 6.8 on, before that a
+notification that shows), and never again when a window comes back; every
+mode window must say its mode, drop-down lists what they are for, links must
+be links.
 
 Run inside a D-Bus session with the accessibility bus and an X display with a
 window manager; screen_reader.sh sets all of that up."""
@@ -17,7 +19,7 @@ gi.require_version('Atspi', '2.0')
 from gi.repository import Atspi, GLib
 
 failures = []
-shown = []      # names of notifications that became showing
+shown = []      # verdicts spoken: names of notifications that showed, or announcements
 activated = []  # names of windows activated
 focused = []    # (role, name, description) of objects that took the focus
 
@@ -27,7 +29,9 @@ def on_event(event):
         source = event.source
         role = source.get_role_name()
         if event.type.startswith('object:state-changed:showing') and event.detail1 and role == 'notification':
-            shown.append(source.get_name())
+            shown.append(('notification', source.get_name()))
+        elif event.type.startswith('object:announcement'):
+            shown.append(('announcement', event.any_data))
         elif event.type.startswith('window:activate'):
             activated.append(source.get_name())
         elif event.type.startswith('object:state-changed:focused') and event.detail1:
@@ -96,18 +100,34 @@ def labels(window):
     return [n.get_name() for n in walk(window) if n.get_role_name() == 'label']
 
 
+# How the build speaks a verdict: Qt announces from 6.8 on.
+speech = 'notification'
+
+
+def spoken(start=0):
+    return [text for kind, text in shown[start:] if kind == speech]
+
+
 def verdict_after(action, pattern, what):
     before = len(shown)
     action()
-    spoke = pump(3, lambda: len(shown) > before)
+    pump(3, lambda: len(shown) > before)
+    pump(0.5)
     said = shown[before:]
-    check(spoke and any(re.search(pattern, s) for s in said),
-          f'{what}: a notification speaks the verdict ({said})')
+    check(len(said) == 1 and said[0][0] == speech and re.search(pattern, said[0][1] or ''),
+          f'{what}: one {speech} speaks the verdict ({said})')
     return said
 
 
-def switch_to(mode_name):
-    """Tabs to the mode selector of the active window and steps to the next mode."""
+def quiet_after(action, what):
+    before = len(shown)
+    action()
+    pump(1.5)
+    check(len(shown) == before, f'{what} speaks no verdict ({shown[before:]})')
+
+
+def switch_to(mode_name, key='Down'):
+    """Tabs to the mode selector of the active window and picks a mode with a key."""
     for _ in range(8):
         if focused and focused[-1][0] == 'combo box' and focused[-1][2] == 'Program mode':
             break
@@ -115,18 +135,24 @@ def switch_to(mode_name):
     check(focused[-1][0] == 'combo box' and focused[-1][2] == 'Program mode',
           f'the mode selector says what it is for ({focused[-1]})')
     before = len(activated)
-    keys('Down')
+    keys(key)
     pump(3, lambda: len(activated) > before)
     check(activated[-1:] == [mode_name + ' - Vexo'], f'switching announces the mode: {activated[-1:]}')
 
 
 def main():
     listener = Atspi.EventListener.new(on_event)
-    for kind in ('object:state-changed:showing', 'object:state-changed:focused', 'window:activate'):
+    for kind in ('object:state-changed:showing', 'object:announcement', 'object:state-changed:focused',
+                 'window:activate'):
         listener.register(kind)
     vexo = subprocess.Popen([sys.argv[1]])
     try:
+        global speech
         check(pump(20, lambda: 'Flag Quiz - Vexo' in activated), f'the flag quiz window opens as a frame: {activated}')
+        toolkit = application().get_toolkit_version()
+        if tuple(int(n) for n in re.findall(r'\d+', toolkit)[:2]) >= (6, 8):
+            speech = 'announcement'
+        print(f'Qt {toolkit}: verdicts are spoken as {speech}s')
         quiz = frame('Flag Quiz - Vexo')
         check(quiz is not None and quiz.get_role_name() == 'frame', 'the flag quiz window is a frame named by its mode')
 
@@ -146,10 +172,16 @@ def main():
               f'the answer list says what it is for ({focused[-1]})')
         # The arrow opens the list, a second steps on; one Enter picks and judges.
         verdict_after(lambda: keys('Down', 'Down', 'Return'), r'Score is \d / 1\. \d+%\.$', 'flag meanings quiz')
-        check(len([s for s in shown if 'Score is' in s and '/ 1' in s]) == 2, 'one Enter judges once')
+        check(len([s for s in spoken() if 'Score is' in s and '/ 1' in s]) == 2, 'one Enter judges once')
 
         switch_to('Race Meanings')
         verdict_after(lambda: keys('Down', 'Return'), r'Score is \d / 1\. \d+%\.$', 'race meanings quiz')
+
+        # Back to every quiz by keyboard, then About and back: no old verdict again.
+        quiet_after(lambda: switch_to('Flag Quiz', 'Home'), 'a switch back to the flag quiz')
+        for mode in ('Word Quiz', 'Show Flags', 'Flag Meanings', 'Race Meanings'):
+            quiet_after(lambda: switch_to(mode), f'a switch back to {mode}')
+        verdict_after(lambda: keys('Down', 'Return'), r'Score is \d / 2\. \d+%\.$', 'race meanings again')
 
         keys('alt+a')
         pump(3, lambda: activated[-1:] == ['About Vexo'])
@@ -159,6 +191,9 @@ def main():
         check(about is not None and about.get_role_name() == 'dialog', 'About is a dialog')
         check(len(links) == 2 and all(Atspi.Action.get_n_actions(n) > 0 for n in links),
               'About has two links that can be activated')
+        quiet_after(lambda: keys('Return'), 'closing About')
+        pump(3, lambda: activated[-1:] == ['Race Meanings - Vexo'])
+        check(activated[-1:] == ['Race Meanings - Vexo'], f'closing About returns to the quiz: {activated[-1:]}')
     finally:
         vexo.terminate()
         vexo.wait(10)
