@@ -8,6 +8,20 @@ namespace vexo {
 // -reverse and the like) are accepted and left to the application.
 int answerCommandLine(int argc, char *argv[]);
 
+// Qt ends a program that cannot reach a window system with a message on its
+// plugins and an abort. While a check lives, that becomes one line that says
+// Vexo needs a graphical session and which display it tried, and exit
+// status 1. Qt's other messages while the application is made are held, and
+// given out when the check ends.
+class DisplayCheck
+{
+public:
+    DisplayCheck(int argc, char *argv[]);
+    ~DisplayCheck();
+    DisplayCheck(const DisplayCheck &) = delete;
+    DisplayCheck &operator=(const DisplayCheck &) = delete;
+};
+
 // Tells Qt who the program is: application id net.tobrin.Vexo (so the window
 // manager matches windows to the installed net.tobrin.Vexo.desktop), name,
 // version and window icon. Call once, right after the QApplication is made.

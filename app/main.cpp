@@ -3,11 +3,15 @@
 
 #include <QApplication>
 
+#include <optional>
+
 int main(int argc, char *argv[])
 {
     if (const int status = vexo::answerCommandLine(argc, argv); status >= 0)
         return status;
+    std::optional<vexo::DisplayCheck> displayCheck(std::in_place, argc, argv);
     QApplication app(argc, argv);
+    displayCheck.reset();
     vexo::setUpApplication();
     vexo::Main();
     return app.exec();
