@@ -9,6 +9,7 @@ be links.
 Run inside a D-Bus session with the accessibility bus and an X display with a
 window manager; screen_reader.sh sets all of that up."""
 
+import os
 import re
 import subprocess
 import sys
@@ -52,13 +53,37 @@ def pump(seconds, until=None):
     return bool(until and until())
 
 
+WAYLAND = bool(os.environ.get('WAYLAND_DISPLAY'))
+
+
+def wtype(arguments):
+    # Each wtype call is a new virtual keyboard whose first key may be lost:
+    # a lone Shift goes first.
+    subprocess.run(['wtype', '-M', 'shift', '-m', 'shift', '-s', '100'] + arguments, check=True)
+
+
 def keys(*names):
-    subprocess.run(['xdotool', 'key', '--delay', '60'] + list(names), check=True)
+    """Presses keys named as xdotool names them: 'Tab', 'alt+a'."""
+    if WAYLAND:
+        arguments = []
+        for name in names:
+            *modifiers, key = name.split('+')
+            for m in modifiers:
+                arguments += ['-M', m]
+            arguments += ['-k', key, '-s', '60']
+            for m in modifiers:
+                arguments += ['-m', m]
+        wtype(arguments)
+    else:
+        subprocess.run(['xdotool', 'key', '--delay', '60'] + list(names), check=True)
     pump(0.5)
 
 
 def type_text(text):
-    subprocess.run(['xdotool', 'type', '--delay', '60', text], check=True)
+    if WAYLAND:
+        wtype(['-d', '60', text])
+    else:
+        subprocess.run(['xdotool', 'type', '--delay', '60', text], check=True)
     pump(0.3)
 
 
@@ -136,8 +161,10 @@ def switch_to(mode_name, key='Down'):
           f'the mode selector says what it is for ({focused[-1]})')
     before = len(activated)
     keys(key)
-    pump(3, lambda: len(activated) > before)
+    pump(3, lambda: len(activated) > before and focused[-1][2] != 'Program mode')
     check(activated[-1:] == [mode_name + ' - Vexo'], f'switching announces the mode: {activated[-1:]}')
+    check(focused[-1][0] in ('text', 'entry', 'combo box') and focused[-1][2] != 'Program mode',
+          f'{mode_name}: the focus is on the answer ({focused[-1]})')
 
 
 def main():
@@ -160,6 +187,14 @@ def main():
         check(any(re.search(r'Score is \d / 1', l or '') for l in labels(quiz)), 'the flag quiz shows the score as text')
         pictures = [n.get_name() for n in walk(quiz) if n.get_role_name() == 'image']
         check(pictures[:2] == ['Flag to name', 'Previous flag'], f'no picture names the flag asked ({pictures[:2]})')
+
+        # An aside opened by its access key and closed with Escape gives the
+        # quiz its focus back.
+        keys('alt+h')
+        check(pump(3, lambda: activated[-1:] == ['Flags Listing']), f'Alt+H opens the flags listing: {activated[-1:]}')
+        keys('Escape')
+        check(pump(3, lambda: activated[-1:] == ['Flag Quiz - Vexo']), f'Escape closes it: {activated[-1:]}')
+        verdict_after(lambda: type_text('b'), r'Score is \d / 2\.', 'flag quiz after the listing')
 
         switch_to('Word Quiz')
         verdict_after(lambda: (type_text('qqq'), keys('Return')),
