@@ -179,7 +179,7 @@ def main():
         toolkit = application().get_toolkit_version()
         if tuple(int(n) for n in re.findall(r'\d+', toolkit)[:2]) >= (6, 8):
             speech = 'announcement'
-        print(f'Qt {toolkit}: verdicts are spoken as {speech}s')
+        print(f'Qt {toolkit} on {"Wayland" if WAYLAND else "X11"}: verdicts are spoken as {speech}s')
         quiz = frame('Flag Quiz - Vexo')
         check(quiz is not None and quiz.get_role_name() == 'frame', 'the flag quiz window is a frame named by its mode')
 
