@@ -1,6 +1,8 @@
 // Pictures of every window in use, for the README and the AppStream metadata.
 //   vexo-screenshots <folder>
-// Runs offscreen; each window is grabbed after a few answers have been given.
+// Each window is taken from the screen as it is drawn there, window manager's
+// frame included, after a few answers have been given; tools/screenshots.sh
+// runs it on a private X display.
 
 #include "app/mode_switch.h"
 #include "app/startup.h"
@@ -22,6 +24,8 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QLineEdit>
+#include <QPixmap>
+#include <QScreen>
 #include <QTest>
 
 #include <cstdio>
@@ -34,9 +38,17 @@ QString folder;
 
 bool save(QWidget &window, const char *name)
 {
-    QCoreApplication::processEvents();
+    window.raise();
+    window.activateWindow();
+    // The window manager frames and draws it a moment after it is active.
+    if (!QTest::qWaitForWindowActive(&window))
+        std::fprintf(stderr, "%s did not become active\n", qPrintable(window.objectName()));
+    QTest::qWait(300);
+    const QRect frame = window.frameGeometry();
+    const QPixmap shot =
+        window.screen()->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height());
     const QString path = folder + QLatin1Char('/') + QLatin1String(name);
-    const bool saved = window.grab().save(path);
+    const bool saved = !shot.isNull() && shot.save(path);
     std::printf("%s %s\n", saved ? "wrote" : "could not write", qPrintable(path));
     return saved;
 }
@@ -64,7 +76,6 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "usage: vexo-screenshots <folder>\n");
         return 2;
     }
-    qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
     folder = QString::fromLocal8Bit(argv[1]);

@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# The README's pictures of every window, taken from the screen as it is drawn
+# there: builds vexo-screenshots and runs it on a private X display with
+# openbox as its window manager (needs xvfb and openbox).
+#   tools/screenshots.sh [folder]   (default docs)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=build/release
+cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DVEXO_BUILD_TESTS=OFF -DVEXO_BUILD_BENCH=OFF >/dev/null
+cmake --build "$build" -j "$(nproc)" --target vexo-screenshots >/dev/null
+
+exec {fd}<> <(:)
+Xvfb -displayfd "$fd" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+wm=""
+trap 'kill $xvfb $wm 2>/dev/null' EXIT
+read -r -t 10 -u "$fd" display
+export DISPLAY=:$display QT_QPA_PLATFORM=xcb
+openbox >/dev/null 2>&1 &
+wm=$!
+sleep 1
+"$build/tools/vexo-screenshots" "${1:-docs}"
