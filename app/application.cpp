@@ -90,8 +90,12 @@ QString describeDisplay(const QStringList &arguments)
         else
             tried << QStringLiteral("the \"%1\" platform").arg(name);
     }
-    if (tried.isEmpty())
-        tried << (x11.isEmpty() && !wayland.isEmpty() ? waylandName : x11Name);
+    // Debian's Qt tries Wayland first where a compositor is named, then X11.
+    if (tried.isEmpty()) {
+        if (!wayland.isEmpty())
+            tried << waylandName;
+        tried << x11Name;
+    }
     tried.removeDuplicates();
     return tried.join(QStringLiteral(" or "));
 }
