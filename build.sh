@@ -13,7 +13,7 @@ packages=(cmake make g++ qt6-base-dev qt6-svg-dev qt6-wayland libgl-dev fonts-wi
 if [ "$mode" = test ]; then
   packages+=(libbenchmark-dev clang libclang-rt-dev desktop-file-utils appstream
              xvfb openbox xdotool sway wtype dbus at-spi2-core python3-gi gir1.2-atspi-2.0 libxcb1-dev
-             dpkg-dev debhelper lintian git)
+             build-essential dpkg-dev debhelper lintian git)
 fi
 
 missing=()
