@@ -16,16 +16,7 @@ if [ "$mode" = test ]; then
              build-essential dpkg-dev debhelper lintian git)
 fi
 
-missing=()
-for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  sudo=""
-  [ "$(id -u)" -eq 0 ] || sudo=sudo
-  $sudo apt-get update -q
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
-fi
+./tools/install_missing.sh "${packages[@]}"
 
 jobs=$(nproc)
 case "$mode" in

@@ -14,12 +14,7 @@ cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DVEXO_BUILD_TESTS=OFF >/dev/n
 cmake --build "$build" -j "$(nproc)" --target vexo vexo-bare-window vexo-first-window vexo-bench >/dev/null
 
 export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
-exec {fd}<> <(:)
-Xvfb -displayfd "$fd" -screen 0 1920x1080x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill $xvfb 2>/dev/null' EXIT
-read -r -t 10 -u "$fd" display
-DISPLAY=":$display" "$build/bench/vexo-first-window" --runs 11 \
+tools/on_x_display.sh --screen 1920x1080 "$build/bench/vexo-first-window" --runs 11 \
   "$build/app/vexo" "$build/bench/vexo-bare-window" | sed -n '/^medians/,$p'
 echo
 

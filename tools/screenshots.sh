@@ -9,14 +9,4 @@ build=build/release
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DVEXO_BUILD_TESTS=OFF -DVEXO_BUILD_BENCH=OFF >/dev/null
 cmake --build "$build" -j "$(nproc)" --target vexo-screenshots >/dev/null
 
-exec {fd}<> <(:)
-Xvfb -displayfd "$fd" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-wm=""
-trap 'kill $xvfb $wm 2>/dev/null' EXIT
-read -r -t 10 -u "$fd" display
-export DISPLAY=:$display QT_QPA_PLATFORM=xcb
-openbox >/dev/null 2>&1 &
-wm=$!
-sleep 1
-"$build/tools/vexo-screenshots" "${1:-docs}"
+QT_QPA_PLATFORM=xcb exec tools/on_x_display.sh --wm "$build/tools/vexo-screenshots" "${1:-docs}"

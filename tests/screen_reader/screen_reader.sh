@@ -29,14 +29,8 @@ session='
   exit $status'
 
 if ! $wayland; then
-  display=:$((90 + RANDOM % 100))
-  Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-  xvfb=$!
-  trap 'kill $xvfb 2>/dev/null || true' EXIT
-  export DISPLAY=$display QT_QPA_PLATFORM=xcb
-  for _ in $(seq 50); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
-  dbus-run-session -- bash -c "openbox >/dev/null 2>&1 & $session" "$here" "$program"
-  exit
+  QT_QPA_PLATFORM=xcb exec "$here/../../tools/on_x_display.sh" --wm \
+    dbus-run-session -- bash -c "$session" "$here" "$program"
 fi
 
 # sway will not run as root: then the compositor, the program and the check
