@@ -25,10 +25,23 @@ void nameApplication()
 
 // The options QGuiApplication and QApplication take for themselves: those
 // that take a value, then those that do not.
-const char *const QtValueOptions[] = {"platform", "platformpluginpath", "platformtheme", "plugin",
-                                      "qwindowgeometry", "qwindowicon", "qwindowtitle", "session",
-                                      "display", "geometry", "name", "title", "visual", "ncols",
-                                      "style", "stylesheet", "qmljsdebugger"};
+const char *const QtValueOptions[] = {"platform",
+                                      "platformpluginpath",
+                                      "platformtheme",
+                                      "plugin",
+                                      "qwindowgeometry",
+                                      "qwindowicon",
+                                      "qwindowtitle",
+                                      "session",
+                                      "display",
+                                      "geometry",
+                                      "name",
+                                      "title",
+                                      "visual",
+                                      "ncols",
+                                      "style",
+                                      "stylesheet",
+                                      "qmljsdebugger"};
 const char *const QtFlagOptions[] = {"reverse", "widgetcount", "nograb", "dograb", "sync", "cmap"};
 
 struct HeldMessage

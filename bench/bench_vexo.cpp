@@ -35,8 +35,8 @@
 #include <QVBoxLayout>
 
 #include <cstdio>
-#include <memory>
 #include <cstring>
+#include <memory>
 #include <unistd.h>
 
 using namespace vexo;
@@ -49,7 +49,9 @@ double residentMegabytes()
     if (!statm.open(QIODevice::ReadOnly))
         return 0;
     const QList<QByteArray> fields = statm.readAll().split(' ');
-    return fields.size() > 1 ? fields[1].toDouble() * double(sysconf(_SC_PAGESIZE)) / (1024.0 * 1024.0) : 0;
+    return fields.size() > 1
+               ? fields[1].toDouble() * double(sysconf(_SC_PAGESIZE)) / (1024.0 * 1024.0)
+               : 0;
 }
 
 void settle()
@@ -165,16 +167,18 @@ BENCHMARK(BM_ShowFlagsKeystroke)->Unit(benchmark::kMicrosecond);
 void BM_WordQuizAnswer(benchmark::State &state)
 {
     WordQuizForm &words = openMode<WordQuizForm>(1);
-    measure(state, [&] { words.Answer->setText(QStringLiteral("knot")); },
-            [&] { QTest::keyClick(words.Answer, Qt::Key_Return); });
+    measure(
+        state, [&] { words.Answer->setText(QStringLiteral("knot")); },
+        [&] { QTest::keyClick(words.Answer, Qt::Key_Return); });
 }
 BENCHMARK(BM_WordQuizAnswer)->Unit(benchmark::kMicrosecond);
 
 void BM_MeaningsAnswer(benchmark::State &state)
 {
     MeaningForm &meanings = openMode<MeaningForm>(3);
-    measure(state, [&] { meanings.Answer->setCurrentIndex(5); },
-            [&] { QTest::keyClick(meanings.Answer, Qt::Key_Return); });
+    measure(
+        state, [&] { meanings.Answer->setCurrentIndex(5); },
+        [&] { QTest::keyClick(meanings.Answer, Qt::Key_Return); });
 }
 BENCHMARK(BM_MeaningsAnswer)->Unit(benchmark::kMicrosecond);
 
@@ -223,8 +227,8 @@ int firstOpens()
         std::printf("first %-22s %.2f ms\n", what, double(timer.nsecsElapsed()) / 1e6);
     };
     time("flags listing:", [] { getWindow<CheatForm>().show(); });
-    const char *names[ModeCount] = {"", "word quiz:", "Show Flags:", "flag meanings quiz:",
-                                    "race meanings quiz:"};
+    const char *names[ModeCount] = {
+        "", "word quiz:", "Show Flags:", "flag meanings quiz:", "race meanings quiz:"};
     for (int mode = 1; mode < ModeCount; ++mode) {
         time(names[mode], [mode] {
             shared().CurrentMode = mode;

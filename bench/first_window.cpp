@@ -66,8 +66,9 @@ double waitForMap(xcb_connection_t *x, double deadlineMs)
     const int fd = xcb_get_file_descriptor(x);
     for (;;) {
         while (xcb_generic_event_t *event = xcb_poll_for_event(x)) {
-            const bool mapped = (event->response_type & 0x7f) == XCB_MAP_NOTIFY
-                && !reinterpret_cast<xcb_map_notify_event_t *>(event)->override_redirect;
+            const bool mapped =
+                (event->response_type & 0x7f) == XCB_MAP_NOTIFY &&
+                !reinterpret_cast<xcb_map_notify_event_t *>(event)->override_redirect;
             std::free(event);
             if (mapped)
                 return nowMs();

@@ -30,8 +30,8 @@ void checkName(const QString &text)
     const QString name = FlagName(text);
     FUZZ_CHECK(FlagName(text) == name, text);
     // Named are exactly the single codes with a category, and the answering pennant.
-    const bool isCode = text.size() == 1 &&
-                        (FlagCategory(text) != CategoryOther || text == QLatin1String("}"));
+    const bool isCode =
+        text.size() == 1 && (FlagCategory(text) != CategoryOther || text == QLatin1String("}"));
     FUZZ_CHECK((name != text) == isCode, text);
     if (!isCode)
         return;

@@ -105,11 +105,12 @@ MeaningVerdict judge(const QuizState &q, const QuizRules &rules)
     verdict.status = q.status;
     verdict.percent = PercentText(q.percent) + QLatin1Char('%');
     const QString score = scoreLine(q.right, q.asked);
-    verdict.spoken = spokenVerdict(isRight,
-                                   {QStringLiteral("WRONG. Your answer was: ") + rules.meaning(q.answer),
-                                    QStringLiteral("The flag was ") + verdict.previousName +
-                                        QStringLiteral(": ") + verdict.previousMeaning},
-                                   score, verdict.percent);
+    verdict.spoken =
+        spokenVerdict(isRight,
+                      {QStringLiteral("WRONG. Your answer was: ") + rules.meaning(q.answer),
+                       QStringLiteral("The flag was ") + verdict.previousName +
+                           QStringLiteral(": ") + verdict.previousMeaning},
+                      score, verdict.percent);
     return verdict;
 }
 
@@ -144,7 +145,8 @@ const QStringList &RaceEntries()
     static const QStringList entries = [] {
         QStringList list{QStringLiteral("- What does this flag mean? (choose, press enter)")};
         for (QChar code : RaceOrder)
-            list << (code == u'L' ? QStringLiteral("Come within hail/follow me") : RaceMeaning(QString(code)));
+            list << (code == u'L' ? QStringLiteral("Come within hail/follow me")
+                                  : RaceMeaning(QString(code)));
         return list;
     }();
     return entries;

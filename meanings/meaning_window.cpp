@@ -42,7 +42,8 @@ Label *makeLabel(QWidget *parent, const char *name, const TwipsBox &box)
 } // namespace
 
 MeaningQuizWindow::MeaningQuizWindow(const QString &objectName, int mode,
-                                     const MeaningWindowLayout &layout, const MeaningQuizRules &rules)
+                                     const MeaningWindowLayout &layout,
+                                     const MeaningQuizRules &rules)
     : ModeWindow(objectName, mode, layout.clientWidth, 6825, 1815), m_rules(rules)
 {
 
@@ -82,8 +83,10 @@ MeaningQuizWindow::MeaningQuizWindow(const QString &objectName, int mode,
 
     const double left = layout.buttonsLeft;
     CheatButton = makeButton("CheatButton", QStringLiteral("Flags &Help"), {left, 6120, 855, 495});
-    Command1 = makeButton("Command1", QStringLiteral("&Meanings Help"), {left + 1020, 6120, 855, 495});
-    AboutButton = makeButton("AboutButton", QStringLiteral("&About"), {left + 2040, 6120, 855, 495});
+    Command1 =
+        makeButton("Command1", QStringLiteral("&Meanings Help"), {left + 1020, 6120, 855, 495});
+    AboutButton =
+        makeButton("AboutButton", QStringLiteral("&About"), {left + 2040, 6120, 855, 495});
 
     // Tab order; labels and pictures take no focus.
     const QList<QWidget *> order{Answer, CheatButton, Command1, AboutButton, modeCombo()};
@@ -98,7 +101,8 @@ MeaningQuizWindow::MeaningQuizWindow(const QString &objectName, int mode,
     connect(AboutButton, &QPushButton::clicked, this, &MeaningQuizWindow::AboutButton_Click);
 }
 
-QPushButton *MeaningQuizWindow::makeButton(const char *name, const QString &caption, const TwipsBox &box)
+QPushButton *MeaningQuizWindow::makeButton(const char *name, const QString &caption,
+                                           const TwipsBox &box)
 {
     return vexo::makeButton(page(), name, caption, boxRect(box));
 }
@@ -127,12 +131,15 @@ void MeaningQuizWindow::fitPromptToList()
     QStyleOptionComboBox option;
     option.initFrom(Answer);
     option.rect = Answer->rect();
-    const int room = Answer->style()
-                         ->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, Answer)
-                         .width() - 6;
+    const int room =
+        Answer->style()
+            ->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, Answer)
+            .width() -
+        6;
     const int needed = QFontMetrics(font).horizontalAdvance(Answer->itemText(0));
     if (needed > room && room > 0)
-        font.setLetterSpacing(QFont::PercentageSpacing, std::max(90.0, std::floor(100.0 * room / needed)));
+        font.setLetterSpacing(QFont::PercentageSpacing,
+                              std::max(90.0, std::floor(100.0 * room / needed)));
     Answer->setFont(font);
 }
 

@@ -108,8 +108,8 @@ void NextQuestion(QuizView &view)
         } else {
             CountUp(s.WrongTally[tally]);
             view.beep();
-            s.QuizStatusText = QStringLiteral("WRONG.\rYour answer was \r") + FlagName(s.LastAnswer) +
-                               QLatin1Char('\r') + score;
+            s.QuizStatusText = QStringLiteral("WRONG.\rYour answer was \r") +
+                               FlagName(s.LastAnswer) + QLatin1Char('\r') + score;
         }
         s.QuizPercent = CutPercent(s.QuizRightCount, s.QuizAskedCount);
     }
@@ -153,10 +153,11 @@ void NextQuestion(QuizView &view)
         shown.percent = PercentText(s.QuizPercent) + QLatin1Char('%');
         shown.name = FlagName(previous);
         shown.meaning = FlagMeaning(previous);
-        shown.spoken = spokenVerdict(right,
-                                     {QStringLiteral("WRONG. Your answer was ") + FlagName(s.LastAnswer),
-                                      QStringLiteral("The flag was ") + shown.name},
-                                     score, shown.percent);
+        shown.spoken =
+            spokenVerdict(right,
+                          {QStringLiteral("WRONG. Your answer was ") + FlagName(s.LastAnswer),
+                           QStringLiteral("The flag was ") + shown.name},
+                          score, shown.percent);
         view.showPreviousAnswer(shown);
     }
 

@@ -25,7 +25,7 @@ QuizForm::QuizForm() : ModeWindow(QStringLiteral("QuizForm"), 0, 4035, 7305, 181
     modeCombo()->setToolTip(QStringLiteral("Select program mode"));
 
     QuestionLabel = makeLabel(page(), "QuestionLabel", QStringLiteral("Which flag is this?"),
-                          twipsRect(120, 480, 1455, 375));
+                              twipsRect(120, 480, 1455, 375));
     CurrImage = new ImageBox(page());
     CurrImage->setObjectName(QStringLiteral("CurrImage"));
     CurrImage->setGeometry(twipsRect(120, 840, 1665, 960));
@@ -47,20 +47,23 @@ QuizForm::QuizForm() : ModeWindow(QStringLiteral("QuizForm"), 0, 4035, 7305, 181
     NonAlphaNum->setGeometry(twipsRect(2520, 960, 1455, 315));
     NonAlphaNum->setToolTip(
         QStringLiteral("For NATO signal flags only, choose from list then click/type Enter."));
-    NonAlphaNum->setAccessibleDescription(QStringLiteral("NATO signal flag: ") + NonAlphaNum->toolTip());
+    NonAlphaNum->setAccessibleDescription(QStringLiteral("NATO signal flag: ") +
+                                          NonAlphaNum->toolTip());
     NonAlphaNum->hide();
     Go = makeButton(page(), "Go", QStringLiteral("Enter"), twipsRect(3360, 1320, 615, 255));
     Go->setAccessibleName(QStringLiteral("Enter NATO flag"));
     Go->hide();
 
-    InstructionLabel = makeLabel(page(), "InstructionLabel", QString(), twipsRect(240, 1800, 3735, 735));
+    InstructionLabel =
+        makeLabel(page(), "InstructionLabel", QString(), twipsRect(240, 1800, 3735, 735));
 
     PrevAnswerFrame = new Frame(page());
     PrevAnswerFrame->setObjectName(QStringLiteral("PrevAnswerFrame"));
     PrevAnswerFrame->setGeometry(twipsRect(0, 2400, 3960, 2895));
     PrevAnswerFrame->setBorderShown(false);
     // Wider than drawn (1575) so that "Interrogative" fits in the bold name font.
-    PrevAnswer = makeLabel(PrevAnswerFrame, "PrevAnswer", QString(), twipsRect(1920, 120, 1935, 375));
+    PrevAnswer =
+        makeLabel(PrevAnswerFrame, "PrevAnswer", QString(), twipsRect(1920, 120, 1935, 375));
     PrevAnswer->setFont(layoutFont(QStringLiteral("Tahoma"), 12, true));
     PrevLine = new LineControl(PrevAnswerFrame);
     PrevLine->setObjectName(QStringLiteral("PrevLine"));
@@ -96,27 +99,31 @@ QuizForm::QuizForm() : ModeWindow(QStringLiteral("QuizForm"), 0, 4035, 7305, 181
                             QStringLiteral("Include International Code of Signals Letters"));
     NumPennantsCk = box("NumPennantsCk", 120, 720, true);
     PennantsLabel =
-        boxLabel("PennantsLabel", CategoryCaptions()[1], 360, 720, 1695,
-                 NumPennantsCk, QStringLiteral("Include International Code of Signals Numeral Pennants"));
+        boxLabel("PennantsLabel", CategoryCaptions()[1], 360, 720, 1695, NumPennantsCk,
+                 QStringLiteral("Include International Code of Signals Numeral Pennants"));
     SubsCk = box("SubsCk", 120, 960, true);
-    SubsLabel = boxLabel("SubsLabel", CategoryCaptions()[2], 360, 960, 1455, SubsCk,
-                         QStringLiteral("Include International Code of Signals Substitute Pennants"));
+    SubsLabel =
+        boxLabel("SubsLabel", CategoryCaptions()[2], 360, 960, 1455, SubsCk,
+                 QStringLiteral("Include International Code of Signals Substitute Pennants"));
     NATOFlags = box("NATOFlags", 2160, 480, false);
     NATOFlags->setToolTip(QStringLiteral("For NATO flags, choose from dropdown."));
     NATOLabel = boxLabel("NATOLabel", CategoryCaptions()[3], 2400, 480, 1575, NATOFlags,
                          QStringLiteral("For NATO signal flags, choose from dropdown."));
     NumberFlags = box("NumberFlags", 2160, 720, false);
-    NumeralLabel = boxLabel("NumeralLabel", CategoryCaptions()[4], 2400, 720, 1575,
-                            NumberFlags, QStringLiteral("Include NATO (square) number flags"));
+    NumeralLabel = boxLabel("NumeralLabel", CategoryCaptions()[4], 2400, 720, 1575, NumberFlags,
+                            QStringLiteral("Include NATO (square) number flags"));
 
-    CheatButton = makeButton(page(), "CheatButton", QStringLiteral("Flags &Help"), twipsRect(480, 6720, 855, 495));
-    ScoreButton = makeButton(page(), "ScoreButton", QStringLiteral("Stats"), twipsRect(1560, 6720, 855, 495));
-    AboutButton = makeButton(page(), "AboutButton", QStringLiteral("A&bout"), twipsRect(2640, 6720, 855, 495));
+    CheatButton = makeButton(page(), "CheatButton", QStringLiteral("Flags &Help"),
+                             twipsRect(480, 6720, 855, 495));
+    ScoreButton =
+        makeButton(page(), "ScoreButton", QStringLiteral("Stats"), twipsRect(1560, 6720, 855, 495));
+    AboutButton = makeButton(page(), "AboutButton", QStringLiteral("A&bout"),
+                             twipsRect(2640, 6720, 855, 495));
 
     // Tab order; labels take no focus.
-    const QList<QWidget *> order{AnswerBox, NonAlphaNum, Go,           CheatButton, AboutButton,
-                                 modeCombo(), AllCheck,  LettersCk,    NumPennantsCk, SubsCk,
-                                 NATOFlags,  NumberFlags, ScoreButton};
+    const QList<QWidget *> order{AnswerBox,   NonAlphaNum, Go,         CheatButton,   AboutButton,
+                                 modeCombo(), AllCheck,    LettersCk,  NumPennantsCk, SubsCk,
+                                 NATOFlags,   NumberFlags, ScoreButton};
     chainTabOrder(order);
     AnswerBox->setFocus();
 
@@ -124,7 +131,8 @@ QuizForm::QuizForm() : ModeWindow(QStringLiteral("QuizForm"), 0, 4035, 7305, 181
     connect(NonAlphaNum, &PickList::enterPressed, this, &QuizForm::NonAlphaNum_KeyPress);
     connect(Go, &QPushButton::clicked, this, &QuizForm::Go_Click);
     for (QCheckBox *category : {LettersCk, NumPennantsCk, SubsCk, NATOFlags, NumberFlags})
-        connect(category, &QCheckBox::toggled, this, [this, category] { categoryBox_Click(category); });
+        connect(category, &QCheckBox::toggled, this,
+                [this, category] { categoryBox_Click(category); });
     connect(AllCheck, &QCheckBox::toggled, this, &QuizForm::AllCheck_Click);
     connect(AllLabel, &Label::clicked, this, &QuizForm::AllLabel_Click);
     const std::pair<Label *, QCheckBox *> toggles[] = {{LettersLabel, LettersCk},
@@ -133,7 +141,8 @@ QuizForm::QuizForm() : ModeWindow(QStringLiteral("QuizForm"), 0, 4035, 7305, 181
                                                        {NATOLabel, NATOFlags},
                                                        {NumeralLabel, NumberFlags}};
     for (const auto &[caption, target] : toggles)
-        connect(caption, &Label::clicked, target, [target = target] { target->setChecked(!target->isChecked()); });
+        connect(caption, &Label::clicked, target,
+                [target = target] { target->setChecked(!target->isChecked()); });
     connect(CheatButton, &QPushButton::clicked, this, &QuizForm::CheatButton_Click);
     connect(ScoreButton, &QPushButton::clicked, this, &QuizForm::ScoreButton_Click);
     connect(AboutButton, &QPushButton::clicked, this, &QuizForm::AboutButton_Click);

@@ -145,7 +145,6 @@ void ScoreForm::Form_Load()
         setWindowIcon(SvgIcon(QStringLiteral(":/icons/%1").arg(icon)));
     }
 
-
     qint64 maxTotal = 0;
     for (int c = 1; c <= 125; ++c)
         maxTotal = qMax(maxTotal, qint64(s.RightTally[c]) + s.WrongTally[c]);
@@ -199,7 +198,8 @@ void ScoreForm::drawBars(const QString &letter, int &Index)
         image->setToolTip(FlagName(lower));
     }
     // What the bars show, for a screen reader: "Alpha: 3 right, 1 wrong".
-    const QString counts = QStringLiteral("%1: %2 right, %3 wrong").arg(FlagName(lower)).arg(right).arg(wrong);
+    const QString counts =
+        QStringLiteral("%1: %2 right, %3 wrong").arg(FlagName(lower)).arg(right).arg(wrong);
     if (image->accessibleName() != counts)
         image->setAccessibleName(counts);
     image->show();
@@ -209,7 +209,8 @@ void ScoreForm::drawBars(const QString &letter, int &Index)
     Bar[Index]->setVisible(rightWidth >= blockwidth);
 
     const qint64 wrongWidth = qMin(wrong * blockwidth, MaxBarTwips);
-    WrongBar[Index]->setGeometry(twipsRect(300 + double(rightWidth), top + 50, double(wrongWidth), 100));
+    WrongBar[Index]->setGeometry(
+        twipsRect(300 + double(rightWidth), top + 50, double(wrongWidth), 100));
     WrongBar[Index]->setVisible(wrongWidth >= blockwidth);
 
     ++Index;

@@ -39,15 +39,15 @@ std::function<bool(const QUrl &)> frmAbout::urlOpener = [](const QUrl &url) {
 QString VersionLine()
 {
     return QStringLiteral("Version ") + QString::number(VEXO_VERSION_MAJOR) + QLatin1Char('.') +
-           QString::number(VEXO_VERSION_MINOR) + QLatin1Char('.') + QString::number(VEXO_VERSION_PATCH) +
-           QStringLiteral(" May 2004");
+           QString::number(VEXO_VERSION_MINOR) + QLatin1Char('.') +
+           QString::number(VEXO_VERSION_PATCH) + QStringLiteral(" May 2004");
 }
 
 frmAbout::frmAbout() : Form(QStringLiteral("frmAbout"), QString(), 5730, 3105)
 {
     // A fixed dialog without minimise or maximise, kept out of the task bar.
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
 
     auto label = [this](const char *name, QRect rect) {
         auto *l = new Label(page());

@@ -198,9 +198,11 @@ QFont listingFont()
 
 } // namespace
 
-CheatForm::CheatForm() : AsideForm(QStringLiteral("CheatForm"), QStringLiteral("Flags Listing"), 5300, 2000)
+CheatForm::CheatForm()
+    : AsideForm(QStringLiteral("CheatForm"), QStringLiteral("Flags Listing"), 5300, 2000)
 {
-    const char *names[] = {"LettersFrame", "NumPennantFrm", "SubFrame", "NATOFlagsFrame", "NATONumFrame"};
+    const char *names[] = {"LettersFrame", "NumPennantFrm", "SubFrame", "NATOFlagsFrame",
+                           "NATONumFrame"};
     std::array<Frame *, FrameCount> made{};
     for (int f = 0; f < FrameCount; ++f) {
         made[f] = new Frame(page());
@@ -242,7 +244,9 @@ CheatForm::CheatForm() : AsideForm(QStringLiteral("CheatForm"), QStringLiteral("
     const QFontMetrics metrics(font);
     double substituteLabelWidth = MediumPicture;
     for (QChar code : categories()[Substitutes].codes)
-        substituteLabelWidth = qMax(substituteLabelWidth, pixelsToTwips(metrics.horizontalAdvance(FlagName(QString(code))) + 4));
+        substituteLabelWidth =
+            qMax(substituteLabelWidth,
+                 pixelsToTwips(metrics.horizontalAdvance(FlagName(QString(code))) + 4));
     k = 0;
     for (int f = 0; f < FrameCount; ++f) {
         const Category &category = categories()[f];
@@ -265,8 +269,9 @@ CheatForm::CheatForm() : AsideForm(QStringLiteral("CheatForm"), QStringLiteral("
 void CheatForm::Form_Load()
 {
     const CategoryBoxes &published = shared().quizCategories;
-    const std::array<bool, FrameCount> ticked{published.letters, published.numPennants, published.substitutes,
-                                              published.natoSpecials, published.numberFlags};
+    const std::array<bool, FrameCount> ticked{published.letters, published.numPennants,
+                                              published.substitutes, published.natoSpecials,
+                                              published.numberFlags};
     const std::array<Frame *, FrameCount> frameList = frames();
 
     int k = 0;
@@ -281,7 +286,8 @@ void CheatForm::Form_Load()
     // substitutes are listed whatever the boxes say.
     double next = 0;
     for (int f = 0; f < FrameCount; ++f) {
-        const bool place = shared().CurrentMode == 0 ? ticked[f] : (f == Letters || f == Substitutes);
+        const bool place =
+            shared().CurrentMode == 0 ? ticked[f] : (f == Letters || f == Substitutes);
         framePlaced[f] = place;
         if (place) {
             frameTop[f] = next + 75;

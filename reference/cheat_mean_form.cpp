@@ -36,7 +36,8 @@ QString MeaningsListing()
 }
 
 CheatMeanForm::CheatMeanForm()
-    : AsideForm(QStringLiteral("CheatMeanForm"), QStringLiteral("Flag Meanings"), ClientWidth, ClientHeight)
+    : AsideForm(QStringLiteral("CheatMeanForm"), QStringLiteral("Flag Meanings"), ClientWidth,
+                ClientHeight)
 {
 
     // The wrapped meanings outgrow the label's designed height: the window
@@ -72,11 +73,12 @@ void CheatMeanForm::fitToText()
 {
     ensurePolished();
     Meanings->ensurePolished();
-    const int labelHeight = std::max(twipsToPixels(LabelHeight), Meanings->heightForWidth(Meanings->width()));
+    const int labelHeight =
+        std::max(twipsToPixels(LabelHeight), Meanings->heightForWidth(Meanings->width()));
     Meanings->resize(Meanings->width(), labelHeight);
     QWidget *page = Scroller->widget();
-    const int pageHeight =
-        std::max(twipsToPixels(ClientHeight), Meanings->y() + labelHeight + twipsToPixels(BottomMargin));
+    const int pageHeight = std::max(twipsToPixels(ClientHeight),
+                                    Meanings->y() + labelHeight + twipsToPixels(BottomMargin));
     page->resize(twipsToPixels(ClientWidth), pageHeight);
 
     int height = pageHeight;

@@ -6,8 +6,8 @@
 #include <QPushButton>
 #include <QTest>
 
-#include <cmath>
 #include <QUrl>
+#include <cmath>
 
 using namespace vexo;
 
@@ -68,11 +68,14 @@ private Q_SLOTS:
         QCOMPARE(about.windowTitle(), QStringLiteral("About Vexo"));
         QCOMPARE(about.lblTitle->caption(), QStringLiteral("Vexo"));
         QCOMPARE(about.lblVersion->caption(), QStringLiteral("Version 1.3.6 May 2004"));
-        QCOMPARE(about.lblDescription->caption(),
-                 QStringLiteral("A quiz on maritime signal flags.\r\rBugs, questions or comments? Email Tobrin"));
+        QCOMPARE(
+            about.lblDescription->caption(),
+            QStringLiteral(
+                "A quiz on maritime signal flags.\r\rBugs, questions or comments? Email Tobrin"));
         QCOMPARE(about.LatestVersion->caption(), QStringLiteral("Get the latest version at"));
         QVERIFY(!about.picIcon->pixmap().isNull());
-        QVERIFY(!(about.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+        QVERIFY(
+            !(about.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
     }
 
     void keysClose_data()
@@ -89,7 +92,8 @@ private Q_SLOTS:
         QFETCH(int, key);
         QFETCH(bool, focusOnOk);
         frmAbout &about = openAbout();
-        QTest::keyClick(focusOnOk ? static_cast<QWidget *>(about.cmdOK) : about.lblDescription, Qt::Key(key));
+        QTest::keyClick(focusOnOk ? static_cast<QWidget *>(about.cmdOK) : about.lblDescription,
+                        Qt::Key(key));
         discardClosed();
         QVERIFY(!existingWindow<frmAbout>());
         QVERIFY(opened.isEmpty());
@@ -131,8 +135,11 @@ private Q_SLOTS:
         QVERIFY(label->font().underline());
         // Readable on the grey: a contrast of at least 4.5:1.
         const auto luminance = [](const QColor &c) {
-            const auto linear = [](double v) { return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
-            return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+            const auto linear = [](double v) {
+                return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+            };
+            return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) +
+                   0.0722 * linear(c.blueF());
         };
         const double text = luminance(label->palette().color(label->foregroundRole()));
         const double grey = luminance(about.palette().color(QPalette::Window));
@@ -157,7 +164,8 @@ private Q_SLOTS:
         frmAbout &about = openAbout();
         QVERIFY(QTest::qWaitForWindowActive(&about));
         QCOMPARE(about.focusWidget(), about.cmdOK);
-        for (QWidget *next : std::initializer_list<QWidget *>{about.emailMe, about.webLink, about.cmdOK}) {
+        for (QWidget *next :
+             std::initializer_list<QWidget *>{about.emailMe, about.webLink, about.cmdOK}) {
             QTest::keyClick(about.focusWidget(), Qt::Key_Tab);
             QCOMPARE(about.focusWidget(), next);
         }

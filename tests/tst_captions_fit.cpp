@@ -39,7 +39,10 @@ QString cutCaptions(const QWidget *window)
         if (needed.width() > room.width() || needed.height() > room.height())
             cut << QStringLiteral("%1 needs %2x%3, has %4x%5: %6")
                        .arg(label->objectName())
-                       .arg(needed.width()).arg(needed.height()).arg(room.width()).arg(room.height())
+                       .arg(needed.width())
+                       .arg(needed.height())
+                       .arg(room.width())
+                       .arg(room.height())
                        .arg(QString(label->caption()).replace(QLatin1Char('\r'), QLatin1Char('|')));
     }
     return cut.join(QLatin1Char('\n'));
@@ -109,9 +112,11 @@ private Q_SLOTS:
                     continue;
                 const int lines = qobject_cast<const QPushButton *>(button) ? 2 : 1;
                 const QRect room(0, 0, button->width() - (lines == 2 ? 6 : 20), button->height());
-                const QRect needed = button->fontMetrics().boundingRect(room, Qt::TextWordWrap, text);
-                QVERIFY2(needed.width() <= room.width() && needed.height() <= room.height(),
-                         qPrintable(window->objectName() + "/" + button->objectName() + ": " + text));
+                const QRect needed =
+                    button->fontMetrics().boundingRect(room, Qt::TextWordWrap, text);
+                QVERIFY2(
+                    needed.width() <= room.width() && needed.height() <= room.height(),
+                    qPrintable(window->objectName() + "/" + button->objectName() + ": " + text));
             }
         }
     }
@@ -165,7 +170,8 @@ private Q_SLOTS:
         QFETCH(int, mode);
         auto *window = static_cast<MeaningQuizWindow *>(modeWindow(mode));
         SharedState &s = shared();
-        const QString codes = mode == 3 ? QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ") : QStringLiteral("}BCILMNPSXYZ!");
+        const QString codes = mode == 3 ? QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ")
+                                        : QStringLiteral("}BCILMNPSXYZ!");
         for (int position = 1; position < window->Answer->count(); ++position) {
             for (QChar flag : codes) {
                 qint32 &right = mode == 3 ? s.MeaningRightCount : s.RaceRightCount;
@@ -202,7 +208,9 @@ private Q_SLOTS:
         regular.setBold(false);
         const QString text = QStringLiteral("Bold 50%");
         QVERIFY2(ink(percent->font(), text) > ink(regular, text) * 5 / 4,
-                 qPrintable(QStringLiteral("bold %1, regular %2").arg(ink(percent->font(), text)).arg(ink(regular, text))));
+                 qPrintable(QStringLiteral("bold %1, regular %2")
+                                .arg(ink(percent->font(), text))
+                                .arg(ink(regular, text))));
     }
 };
 

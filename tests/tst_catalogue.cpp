@@ -16,27 +16,45 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("code");
         QTest::addColumn<QString>("name");
-        QTest::addRow("lower x") << "x" << "X-Ray";
-        QTest::addRow("upper A") << "A" << "Alpha";
-        QTest::addRow("lower a") << "a" << "Alpha";
-        QTest::addRow("zulu") << "z" << "Zulu";
-        QTest::addRow("zero") << "0" << "Zero";
-        QTest::addRow("nine") << "9" << "Nine";
-        QTest::addRow("answering") << "}" << "Ans. Penn.";
-        QTest::addRow("1st subst") << "!" << "1st Subst";
-        QTest::addRow("4th subst") << "$" << "4th Subst";
-        QTest::addRow("corpen") << "|" << "Corpen";
-        QTest::addRow("speed") << "\\" << "Speed";
-        QTest::addRow("turn") << "`" << "Turn";
-        QTest::addRow("two letters") << "ab" << "ab";
-        QTest::addRow("empty") << "" << "";
-        QTest::addRow("word unchanged") << "Alpha" << "Alpha";
-        QTest::addRow("not upper-cased") << "xyz" << "xyz";
-        QTest::addRow("space") << " " << " ";
+        QTest::addRow("lower x") << "x"
+                                 << "X-Ray";
+        QTest::addRow("upper A") << "A"
+                                 << "Alpha";
+        QTest::addRow("lower a") << "a"
+                                 << "Alpha";
+        QTest::addRow("zulu") << "z"
+                              << "Zulu";
+        QTest::addRow("zero") << "0"
+                              << "Zero";
+        QTest::addRow("nine") << "9"
+                              << "Nine";
+        QTest::addRow("answering") << "}"
+                                   << "Ans. Penn.";
+        QTest::addRow("1st subst") << "!"
+                                   << "1st Subst";
+        QTest::addRow("4th subst") << "$"
+                                   << "4th Subst";
+        QTest::addRow("corpen") << "|"
+                                << "Corpen";
+        QTest::addRow("speed") << "\\"
+                               << "Speed";
+        QTest::addRow("turn") << "`"
+                              << "Turn";
+        QTest::addRow("two letters") << "ab"
+                                     << "ab";
+        QTest::addRow("empty") << ""
+                               << "";
+        QTest::addRow("word unchanged") << "Alpha"
+                                        << "Alpha";
+        QTest::addRow("not upper-cased") << "xyz"
+                                         << "xyz";
+        QTest::addRow("space") << " "
+                               << " ";
         QTest::addRow("latin-1") << QString(QChar(0xE9)) << QString(QChar(0xE9));
         // Dotless i upper-cases to I; it must not pass for India.
         QTest::addRow("dotless i") << QString(QChar(0x131)) << QString(QChar(0x131));
-        QTest::addRow("emoji") << QString::fromUtf8("\xF0\x9F\x9A\xA2") << QString::fromUtf8("\xF0\x9F\x9A\xA2");
+        QTest::addRow("emoji") << QString::fromUtf8("\xF0\x9F\x9A\xA2")
+                               << QString::fromUtf8("\xF0\x9F\x9A\xA2");
     }
     void flagNames()
     {
@@ -128,22 +146,34 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("code");
         QTest::addColumn<QString>("meaning");
-        QTest::addRow("a") << "a" << "I have a diver down; keep well clear at slow speed.";
-        QTest::addRow("A") << "A" << "I have a diver down; keep well clear at slow speed.";
-        QTest::addRow("r") << "r" << "(Flag has no meaning by itself)";
-        QTest::addRow("!") << "!" << "Repeat the 1st flag in the message";
-        QTest::addRow("$") << "$" << "Repeat the 4th flag in the message";
-        QTest::addRow("Q") << "Q" << "My vessel is \"healthy\" and I request free pratique.";
-        QTest::addRow("D") << "D" << "Keep clear of me; I am maneuvering with difficulty.";
+        QTest::addRow("a") << "a"
+                           << "I have a diver down; keep well clear at slow speed.";
+        QTest::addRow("A") << "A"
+                           << "I have a diver down; keep well clear at slow speed.";
+        QTest::addRow("r") << "r"
+                           << "(Flag has no meaning by itself)";
+        QTest::addRow("!") << "!"
+                           << "Repeat the 1st flag in the message";
+        QTest::addRow("$") << "$"
+                           << "Repeat the 4th flag in the message";
+        QTest::addRow("Q") << "Q"
+                           << "My vessel is \"healthy\" and I request free pratique.";
+        QTest::addRow("D") << "D"
+                           << "Keep clear of me; I am maneuvering with difficulty.";
         QTest::addRow("P") << "P"
                            << "In harbor: All persons should report on board as the vessel is "
                               "about to proceed to sea. At sea: \"My nets have come fast upon an "
                               "obstruction\".";
-        QTest::addRow("digit") << "1" << "";
-        QTest::addRow("answering") << "}" << "";
-        QTest::addRow("NATO") << "|" << "";
-        QTest::addRow("empty") << "" << "";
-        QTest::addRow("two letters") << "AB" << "";
+        QTest::addRow("digit") << "1"
+                               << "";
+        QTest::addRow("answering") << "}"
+                                   << "";
+        QTest::addRow("NATO") << "|"
+                              << "";
+        QTest::addRow("empty") << ""
+                               << "";
+        QTest::addRow("two letters") << "AB"
+                                     << "";
         QTest::addRow("latin-1") << QString(QChar(0xE1)) << "";
         // These upper-case onto I and S but are no flags.
         QTest::addRow("dotless i") << QString(QChar(0x131)) << "";
@@ -160,7 +190,7 @@ private Q_SLOTS:
     {
         const QString n = FlagMeaning("N");
         QCOMPARE(n.count(QLatin1Char('"')), 2);
-        QVERIFY(n.endsWith(QStringLiteral(")."))); 
+        QVERIFY(n.endsWith(QStringLiteral(").")));
         QCOMPARE(n.indexOf(QLatin1Char('"')), n.indexOf(QStringLiteral("The")) - 1);
         for (const char *code : {"G", "Z"})
             QVERIFY(FlagMeaning(code).endsWith(QStringLiteral("\".")));
@@ -179,31 +209,56 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("input");
         QTest::addColumn<QString>("output");
-        QTest::addRow("aa") << "aa" << "a!";
-        QTest::addRow("hello") << "hello" << "hel#o";
-        QTest::addRow("aaa") << "aaa" << "a!@";
-        QTest::addRow("abab") << "abab" << "ab!@";
-        QTest::addRow("banana") << "banana" << "ban@#$";
-        QTest::addRow("coffee") << "coffee" << "cof#ee";
-        QTest::addRow("aabbccdd") << "aabbccdd" << "a!b#ccdd";
-        QTest::addRow("sea sea") << "sea sea" << "sea !@#";
-        QTest::addRow("aa bb") << "aa bb" << "a! b$";
-        QTest::addRow("1000") << "1000" << "10@#";
-        QTest::addRow("12 21") << "12 21" << "12 @!";
-        QTest::addRow("a1a") << "a1a" << "a1a";
-        QTest::addRow("Aa") << "Aa" << "Aa";
-        QTest::addRow("chain locker") << "chain locker" << "chain lo!ker";
-        QTest::addRow("empty") << "" << "";
-        QTest::addRow("one") << "a" << "a";
-        QTest::addRow("no repeat") << "abcdef" << "abcdef";
-        QTest::addRow("NATO repeats kept") << "??" << "??";
-        QTest::addRow("spaces kept") << "   " << "   ";
-        QTest::addRow("NATO ends a run") << "a?a" << "a?a";
-        QTest::addRow("typed substitutes") << "!!a!" << "!!a!";
-        QTest::addRow("1st used up by input") << "!!aa" << "!!aa";
-        QTest::addRow("Ranger keeps capital") << "Ranger" << "Ranger";
-        QTest::addRow("ranger") << "ranger" << "range!";
-        QTest::addRow("beyond Latin-1") << QString::fromUtf8("\xC4\xB0\xC4\xB0") << QString::fromUtf8("\xC4\xB0\xC4\xB0");
+        QTest::addRow("aa") << "aa"
+                            << "a!";
+        QTest::addRow("hello") << "hello"
+                               << "hel#o";
+        QTest::addRow("aaa") << "aaa"
+                             << "a!@";
+        QTest::addRow("abab") << "abab"
+                              << "ab!@";
+        QTest::addRow("banana") << "banana"
+                                << "ban@#$";
+        QTest::addRow("coffee") << "coffee"
+                                << "cof#ee";
+        QTest::addRow("aabbccdd") << "aabbccdd"
+                                  << "a!b#ccdd";
+        QTest::addRow("sea sea") << "sea sea"
+                                 << "sea !@#";
+        QTest::addRow("aa bb") << "aa bb"
+                               << "a! b$";
+        QTest::addRow("1000") << "1000"
+                              << "10@#";
+        QTest::addRow("12 21") << "12 21"
+                               << "12 @!";
+        QTest::addRow("a1a") << "a1a"
+                             << "a1a";
+        QTest::addRow("Aa") << "Aa"
+                            << "Aa";
+        QTest::addRow("chain locker") << "chain locker"
+                                      << "chain lo!ker";
+        QTest::addRow("empty") << ""
+                               << "";
+        QTest::addRow("one") << "a"
+                             << "a";
+        QTest::addRow("no repeat") << "abcdef"
+                                   << "abcdef";
+        QTest::addRow("NATO repeats kept") << "??"
+                                           << "??";
+        QTest::addRow("spaces kept") << "   "
+                                     << "   ";
+        QTest::addRow("NATO ends a run") << "a?a"
+                                         << "a?a";
+        QTest::addRow("typed substitutes") << "!!a!"
+                                           << "!!a!";
+        QTest::addRow("1st used up by input") << "!!aa"
+                                              << "!!aa";
+        QTest::addRow("Ranger keeps capital") << "Ranger"
+                                              << "Ranger";
+        QTest::addRow("ranger") << "ranger"
+                                << "range!";
+        QTest::addRow("beyond Latin-1")
+            << QString::fromUtf8("\xC4\xB0\xC4\xB0") << QString::fromUtf8("\xC4\xB0\xC4\xB0");
     }
     void substitutes()
     {

@@ -27,7 +27,10 @@ class DrawFlagsTest : public QObject
     QCheckBox *box(const char *name) const { return form->findChild<QCheckBox *>(name); }
     Label *label(const char *name) const { return form->findChild<Label *>(name); }
     PickList *insertList() const { return form->findChild<PickList *>("SpecialFlags"); }
-    bool noteShown() const { return label("AsteriskLabel")->isVisible() && label("SpecialCharLabel")->isVisible(); }
+    bool noteShown() const
+    {
+        return label("AsteriskLabel")->isVisible() && label("SpecialCharLabel")->isVisible();
+    }
     // The twelve boxes' picture ids, 0 for a gap.
     Ids shown() const { return hoistPictureIds(form->Image1); }
     static Ids hoist(Ids ids) { return ids << Ids(12 - ids.size(), 0); }
@@ -53,16 +56,19 @@ private Q_SLOTS:
         QTest::addColumn<bool>("nato");
         QTest::addColumn<Ids>("ids");
         QTest::addRow("hello") << "hello" << false << false << Ids{104, 101, 108, 35, 111};
-        QTest::addRow("hello, no substitutes") << "hello" << true << false << Ids{104, 101, 108, 108, 111};
-        QTest::addRow("capitals as lower case") << "HeLlO" << false << false << Ids{104, 101, 108, 35, 111};
-        QTest::addRow("space: a gap and a place") << "ab ba" << false << false << Ids{97, 98, 0, 64, 33};
+        QTest::addRow("hello, no substitutes")
+            << "hello" << true << false << Ids{104, 101, 108, 108, 111};
+        QTest::addRow("capitals as lower case")
+            << "HeLlO" << false << false << Ids{104, 101, 108, 35, 111};
+        QTest::addRow("space: a gap and a place")
+            << "ab ba" << false << false << Ids{97, 98, 0, 64, 33};
         QTest::addRow("digits") << "112" << false << false << Ids{49, 33, 50};
         QTest::addRow("NATO off") << "a?" << false << false << Ids{97, 0};
         QTest::addRow("NATO on") << "a?" << false << true << Ids{97, 63};
         QTest::addRow("no flags") << "}~." << false << true << Ids{};
         // The Kelvin sign lower-cases to "k" but is no flag.
-        QTest::addRow("above 255, tab") << QString::fromUtf8("a\u20ac\u212a\tb") << false << false
-                                        << Ids{97, 0, 0, 0, 98};
+        QTest::addRow("above 255, tab")
+            << QString::fromUtf8("a\u20ac\u212a\tb") << false << false << Ids{97, 0, 0, 0, 98};
         QTest::addRow("twelve") << "abcdefghijkl" << true << false
                                 << Ids{97, 98, 99, 100, 101, 102, 103, 104, 105, 106, 107, 108};
     }
@@ -99,7 +105,8 @@ private Q_SLOTS:
             form->findChild<QPushButton *>("AboutButton")->setFocus();
             QTest::mouseClick(target, Qt::LeftButton);
             QCOMPARE(box("NoSubsCk")->isChecked(), ticked);
-            QCOMPARE(shown(), hoist(ticked ? Ids{104, 101, 108, 108, 111} : Ids{104, 101, 108, 35, 111}));
+            QCOMPARE(shown(),
+                     hoist(ticked ? Ids{104, 101, 108, 108, 111} : Ids{104, 101, 108, 35, 111}));
             QVERIFY(text()->hasFocus());
         }
     }
@@ -114,7 +121,8 @@ private Q_SLOTS:
         QCOMPARE(shown(), hoist({63}));
         QVERIFY(noteShown());
         QCOMPARE(label("SpecialCharLabel")->caption(),
-                 "*Note: the NATO flags do not actually represent the punctuation and special characters "
+                 "*Note: the NATO flags do not actually represent the punctuation and special "
+                 "characters "
                  "shown in the text box.");
         QTest::mouseClick(box("UseNATOFlagsCK"), Qt::LeftButton);
         QVERIFY(!insertList()->isVisible());
@@ -178,8 +186,10 @@ private Q_SLOTS:
         QTest::keyClick(form, Qt::Key_S, Qt::AltModifier);
         QCOMPARE(box("NoSubsCk")->isChecked(), !noSubs);
         QCOMPARE(QApplication::focusWidget(), text());
-        const QList<QWidget *> order{box("UseNATOFlagsCK"), form->findChild<QPushButton *>("AboutButton"),
-                                     form->modeCombo(), box("NoSubsCk"), insertList(), text()};
+        const QList<QWidget *> order{
+            box("UseNATOFlagsCK"), form->findChild<QPushButton *>("AboutButton"),
+            form->modeCombo(),     box("NoSubsCk"),
+            insertList(),          text()};
         for (QWidget *next : order) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QCOMPARE(QApplication::focusWidget(), next);

@@ -64,7 +64,8 @@ void pick(PickList *list, int position)
 {
     list->showPopup();
     QAbstractItemView *view = list->view();
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(view->model()->index(position, 0)).center());
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
+                      view->visualRect(view->model()->index(position, 0)).center());
 }
 
 void answer(MeaningQuizWindow &window, int position)
@@ -77,8 +78,9 @@ void answer(MeaningQuizWindow &window, int position)
 MeaningQuizWindow &openQuiz(bool race, const QString &flag, bool prepared = true)
 {
     flagOf(race) = flag;
-    MeaningQuizWindow &window = race ? static_cast<MeaningQuizWindow &>(getWindow<raceMeaningForm>())
-                                     : getWindow<MeaningForm>();
+    MeaningQuizWindow &window = race
+                                    ? static_cast<MeaningQuizWindow &>(getWindow<raceMeaningForm>())
+                                    : getWindow<MeaningForm>();
     if (prepared)
         window.prepareFirstFlag();
     window.show();
@@ -118,7 +120,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("codes");
         QTest::addRow("meanings") << false << "- What does this flag mean? (choose, hit Enter)"
                                   << "ABCDEFGHIJKLMNOPQRSTUVWXYZ";
-        QTest::addRow("race") << true << "- What does this flag mean? (choose, press enter)" << "!BCILMNPSXYZ}";
+        QTest::addRow("race") << true << "- What does this flag mean? (choose, press enter)"
+                              << "!BCILMNPSXYZ}";
     }
     void answerLists()
     {
@@ -149,14 +152,22 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("code");
         QTest::addColumn<QString>("meaning");
-        QTest::addRow("lower case") << "b" << "Protest";
-        QTest::addRow("answering pennant") << "}" << "Postponement";
-        QTest::addRow("first substitute") << "!" << "General recall";
-        QTest::addRow("long L") << "L" << "Notice to competitors: come within hail/follow me";
-        QTest::addRow("letter not raced") << "A" << "";
-        QTest::addRow("second substitute") << "@" << "";
-        QTest::addRow("empty") << "" << "";
-        QTest::addRow("two codes") << "BC" << "";
+        QTest::addRow("lower case") << "b"
+                                    << "Protest";
+        QTest::addRow("answering pennant") << "}"
+                                           << "Postponement";
+        QTest::addRow("first substitute") << "!"
+                                          << "General recall";
+        QTest::addRow("long L") << "L"
+                                << "Notice to competitors: come within hail/follow me";
+        QTest::addRow("letter not raced") << "A"
+                                          << "";
+        QTest::addRow("second substitute") << "@"
+                                           << "";
+        QTest::addRow("empty") << ""
+                               << "";
+        QTest::addRow("two codes") << "BC"
+                                   << "";
     }
     void raceMeaning()
     {
@@ -188,17 +199,25 @@ private Q_SLOTS:
         QTest::addColumn<QString>("meaning");
         const QString right = QStringLiteral("Correct!\rScore is 1 / 1");
         const QString wrong = QStringLiteral("WRONG.\rYour answer was: \r\r%1\r\rScore is 0 / 1");
-        QTest::addRow("meanings right") << false << "A" << "A" << right << "100%" << "Alpha"
-                                        << FlagMeaning(QStringLiteral("A"));
+        QTest::addRow("meanings right") << false << "A"
+                                        << "A" << right << "100%"
+                                        << "Alpha" << FlagMeaning(QStringLiteral("A"));
         QTest::addRow("meanings wrong, R chosen")
-            << false << "A" << "R" << wrong.arg("(Flag has no meaning by itself)") << "0%" << "Alpha"
-            << FlagMeaning(QStringLiteral("A"));
-        QTest::addRow("race answering pennant") << true << "}" << "}" << right << "100%" << "Ans. Penn."
+            << false << "A"
+            << "R" << wrong.arg("(Flag has no meaning by itself)") << "0%"
+            << "Alpha" << FlagMeaning(QStringLiteral("A"));
+        QTest::addRow("race answering pennant") << true << "}"
+                                                << "}" << right << "100%"
+                                                << "Ans. Penn."
                                                 << "Postponement";
         QTest::addRow("race short L chosen")
-            << true << "B" << "L" << wrong.arg("Notice to competitors: come within hail/follow me") << "0%"
-            << "Bravo" << "Protest";
-        QTest::addRow("race L missed") << true << "L" << "S" << wrong.arg("Shortened course") << "0%" << "Lima"
+            << true << "B"
+            << "L" << wrong.arg("Notice to competitors: come within hail/follow me") << "0%"
+            << "Bravo"
+            << "Protest";
+        QTest::addRow("race L missed") << true << "L"
+                                       << "S" << wrong.arg("Shortened course") << "0%"
+                                       << "Lima"
                                        << "Notice to competitors: come within hail/follow me";
     }
     void firstAnswer()
@@ -227,7 +246,8 @@ private Q_SLOTS:
         QCOMPARE(form.Answer->currentIndex(), 0);
         QVERIFY(flagOf(race) != flag);
         QCOMPARE(form.CurrImage->pictureId(), FlagPictureId(flagOf(race)));
-        const QStringList tips{form.PrevImage->toolTip(), form.PrevAnswer->toolTip(), form.Meaning->toolTip()};
+        const QStringList tips{form.PrevImage->toolTip(), form.PrevAnswer->toolTip(),
+                               form.Meaning->toolTip()};
         if (race)
             QCOMPARE(tips, QStringList(3));
         else
@@ -239,10 +259,14 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("answers");
         QTest::addColumn<QString>("percent");
-        QTest::addRow("two of three") << "+-+" << "66.6%";
-        QTest::addRow("one of three") << "-+-" << "33.3%";
-        QTest::addRow("five of five") << "+++++" << "100%";
-        QTest::addRow("six of seven") << "++++-++" << "85.7%";
+        QTest::addRow("two of three") << "+-+"
+                                      << "66.6%";
+        QTest::addRow("one of three") << "-+-"
+                                      << "33.3%";
+        QTest::addRow("five of five") << "+++++"
+                                      << "100%";
+        QTest::addRow("six of seven") << "++++-++"
+                                      << "85.7%";
     }
     void percentAfterAnswers()
     {
@@ -335,10 +359,10 @@ private Q_SLOTS:
     {
         QTest::addColumn<bool>("race");
         QTest::addColumn<QStringList>("order");
-        QTest::addRow("meanings") << false
-                                  << QStringList{"Go", "CheatButton", "Command1", "AboutButton", "ModeCombo", "Answer"};
-        QTest::addRow("race, no Go") << true
-                                     << QStringList{"CheatButton", "Command1", "AboutButton", "ModeCombo", "Answer"};
+        QTest::addRow("meanings") << false << QStringList{"Go",          "CheatButton", "Command1",
+                                                          "AboutButton", "ModeCombo",   "Answer"};
+        QTest::addRow("race, no Go")
+            << true << QStringList{"CheatButton", "Command1", "AboutButton", "ModeCombo", "Answer"};
     }
     void tabOrder()
     {
@@ -369,11 +393,14 @@ private Q_SLOTS:
         QStyleOptionComboBox option;
         option.initFrom(form.Answer);
         option.rect = form.Answer->rect();
-        const QRect field = form.Answer->style()->subControlRect(QStyle::CC_ComboBox, &option,
-                                                                 QStyle::SC_ComboBoxEditField, form.Answer);
-        QVERIFY(form.Answer->fontMetrics().horizontalAdvance(form.Answer->itemText(0)) <= field.width() - 4);
+        const QRect field = form.Answer->style()->subControlRect(
+            QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, form.Answer);
+        QVERIFY(form.Answer->fontMetrics().horizontalAdvance(form.Answer->itemText(0)) <=
+                field.width() - 4);
 
-        auto fits = [](const Label *label) { return label->heightForWidth(label->width()) <= label->height(); };
+        auto fits = [](const Label *label) {
+            return label->heightForWidth(label->width()) <= label->height();
+        };
         SharedState &s = shared();
         for (int p = 1; p < form.Answer->count(); ++p) {
             // With wide scores: entry p chosen wrongly, then entry p's flag missed.
@@ -396,9 +423,12 @@ private Q_SLOTS:
         QTest::addColumn<QString>("window");
         for (bool race : {false, true}) {
             const char *quiz = race ? "race" : "meanings";
-            QTest::addRow("%s flags help", quiz) << race << "CheatButton" << "CheatForm";
-            QTest::addRow("%s meanings help", quiz) << race << "Command1" << "CheatMeanForm";
-            QTest::addRow("%s about", quiz) << race << "AboutButton" << "frmAbout";
+            QTest::addRow("%s flags help", quiz) << race << "CheatButton"
+                                                 << "CheatForm";
+            QTest::addRow("%s meanings help", quiz) << race << "Command1"
+                                                    << "CheatMeanForm";
+            QTest::addRow("%s about", quiz) << race << "AboutButton"
+                                            << "frmAbout";
         }
     }
     void buttonsOpenTheirWindows()
@@ -426,7 +456,8 @@ private Q_SLOTS:
             QStringList listing = help->Meanings->caption().split(QLatin1Char('\r'));
             QCOMPARE(listing.takeLast(), QString());
             QCOMPARE(listing.size(), 26);
-            QCOMPARE(listing.first(), QStringLiteral("A:  I have a diver down; keep well clear at slow speed."));
+            QCOMPARE(listing.first(),
+                     QStringLiteral("A:  I have a diver down; keep well clear at slow speed."));
             QCOMPARE(listing.at(17), QStringLiteral("R:  (Flag has no meaning by itself)"));
             QVERIFY(listing.last().startsWith(QStringLiteral("Z:  I require a tug.")));
 
@@ -447,7 +478,8 @@ private Q_SLOTS:
         QVERIFY(label->height() >= label->heightForWidth(label->width()));
         QVERIFY(label->geometry().bottom() < page->height());
         // Whatever does not fit on the screen can be scrolled to.
-        QVERIFY(help.Scroller->verticalScrollBar()->maximum() + help.Scroller->viewport()->height() >=
+        QVERIFY(help.Scroller->verticalScrollBar()->maximum() +
+                    help.Scroller->viewport()->height() >=
                 page->height());
         QVERIFY(help.maximumWidth() > help.minimumWidth());
         QVERIFY(!(help.windowFlags() & Qt::WindowMaximizeButtonHint));

@@ -18,13 +18,13 @@
 #include "words/word_controls.h"
 #include "words/word_quiz_form.h"
 
+#include <QAbstractItemView>
 #include <QAccessible>
 #include <QApplication>
-#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QLineEdit>
-#include <QUrl>
 #include <QTest>
+#include <QUrl>
 
 using namespace vexo;
 
@@ -32,7 +32,10 @@ class ModeSwitchTest : public QObject
 {
     Q_OBJECT
 
-    static void flushDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+    static void flushDeletes()
+    {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
 
     static QList<ModeWindow *> visibleModeWindows()
     {
@@ -121,8 +124,8 @@ private Q_SLOTS:
         QCOMPARE(target->pos(), QPoint(300, 120));
         QCOMPARE(shared().WindowLeft, 4500.0);
         QCOMPARE(shared().WindowTop, 1800.0);
-        QCOMPARE(entries(target->modeCombo()),
-                 QStringList({"Flag Quiz", "Word Quiz", "Show Flags", "Flag Meanings", "Race Meanings"}));
+        QCOMPARE(entries(target->modeCombo()), QStringList({"Flag Quiz", "Word Quiz", "Show Flags",
+                                                            "Flag Meanings", "Race Meanings"}));
         QCOMPARE(target->modeCombo()->currentIndex(), mode);
 
         target->move(40, 60);
@@ -223,7 +226,9 @@ private Q_SLOTS:
     // carries the verdict; no picture of a question names its answer.
     void screenReaderView()
     {
-        const auto ax = [](QObject *object) { return QAccessible::queryAccessibleInterface(object); };
+        const auto ax = [](QObject *object) {
+            return QAccessible::queryAccessibleInterface(object);
+        };
         const auto name = [&](QObject *object) { return ax(object)->text(QAccessible::Name); };
         QuizForm &quiz = getWindow<QuizForm>();
         QCOMPARE(ax(&quiz)->role(), QAccessible::Window);
@@ -236,7 +241,8 @@ private Q_SLOTS:
         shared().CurrentQuizFlag = QStringLiteral("K");
         QTest::keyClicks(quiz.AnswerBox, QStringLiteral("k"));
         QCOMPARE(name(quiz.Status), QStringLiteral("Correct!\nScore is 1 / 1"));
-        QCOMPARE(name(getWindow<ScoreForm>().FlagImg[10]), QStringLiteral("Kilo: 1 right, 0 wrong"));
+        QCOMPARE(name(getWindow<ScoreForm>().FlagImg[10]),
+                 QStringLiteral("Kilo: 1 right, 0 wrong"));
         QAccessibleInterface *notice = nullptr;
         for (QWidget *w : quiz.findChildren<QWidget *>()) {
             if (ax(w)->role() == QAccessible::Notification)
@@ -245,7 +251,9 @@ private Q_SLOTS:
         QVERIFY(notice);
         // Qt 6.8 announces the verdict itself; before, the notice shows with
         // it. A window shown again never shows an old one.
-        const auto speaking = [&] { return notice->state().invisible ? QString() : notice->text(QAccessible::Name); };
+        const auto speaking = [&] {
+            return notice->state().invisible ? QString() : notice->text(QAccessible::Name);
+        };
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
         QCOMPARE(speaking(), QString());
 #else
@@ -260,12 +268,15 @@ private Q_SLOTS:
         words.Answer->setText(QStringLiteral("xyz"));
         QTest::keyClick(words.Answer, Qt::Key_Return);
         QCOMPARE(name(words.PrevWord), shared().PreviousWord);
-        QCOMPARE(ax(words.PrevWord)->text(QAccessible::Description), QStringLiteral("Previous word"));
-        QVERIFY(!name(words.Image1[0]).isEmpty() && !name(words.Image1[0]).contains(shared().CurrentWord));
+        QCOMPARE(ax(words.PrevWord)->text(QAccessible::Description),
+                 QStringLiteral("Previous word"));
+        QVERIFY(!name(words.Image1[0]).isEmpty() &&
+                !name(words.Image1[0]).contains(shared().CurrentWord));
 
         // The listing's flags are read once: a name, no repeating description.
         CheatForm &listing = getWindow<CheatForm>();
-        QCOMPARE(name(listing.FlagImg[0]), QStringLiteral("Alpha: I have a diver down; keep well clear at slow speed."));
+        QCOMPARE(name(listing.FlagImg[0]),
+                 QStringLiteral("Alpha: I have a diver down; keep well clear at slow speed."));
         QCOMPARE(ax(listing.FlagImg[0])->text(QAccessible::Description), QString());
         QCOMPARE(listing.FlagImg[0]->focusPolicy(), Qt::TabFocus);
 
@@ -274,7 +285,10 @@ private Q_SLOTS:
         QAccessibleInterface *link = ax(about.webLink);
         QCOMPARE(link->role(), QAccessible::Link);
         QStringList opened;
-        frmAbout::urlOpener = [&opened](const QUrl &url) { opened << url.toString(); return true; };
+        frmAbout::urlOpener = [&opened](const QUrl &url) {
+            opened << url.toString();
+            return true;
+        };
         link->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
         QCOMPARE(opened, QStringList{QStringLiteral("http://www.tobrin.net/vexo")});
         frmAbout::urlOpener = nullptr;

@@ -153,14 +153,30 @@ private:
 
     QString randomText()
     {
-        static const QStringList pieces{
-            QStringLiteral("a"), QStringLiteral("Z"), QStringLiteral("7"), QStringLiteral("!"),
-            QStringLiteral("@"), QStringLiteral("#"), QStringLiteral("$"), QStringLiteral("?"),
-            QStringLiteral("|"), QStringLiteral("\\"), QStringLiteral(" "), QStringLiteral("}"),
-            QString::fromUtf8("\xC3\xA9"), QString::fromUtf8("\xC4\xB0"), QString::fromUtf8("\xE2\x84\xAA"),
-            QString::fromUtf8("\xF0\x9F\x9A\xA2"), QString::fromUtf8("\xE6\x97\x97"), QStringLiteral("\t"),
-            QStringLiteral("hello"), QStringLiteral("beam reach"), QStringLiteral("knot"),
-            QString(QChar(0x7F)), QString(QChar(1)), QString(QChar(0xD800))};
+        static const QStringList pieces{QStringLiteral("a"),
+                                        QStringLiteral("Z"),
+                                        QStringLiteral("7"),
+                                        QStringLiteral("!"),
+                                        QStringLiteral("@"),
+                                        QStringLiteral("#"),
+                                        QStringLiteral("$"),
+                                        QStringLiteral("?"),
+                                        QStringLiteral("|"),
+                                        QStringLiteral("\\"),
+                                        QStringLiteral(" "),
+                                        QStringLiteral("}"),
+                                        QString::fromUtf8("\xC3\xA9"),
+                                        QString::fromUtf8("\xC4\xB0"),
+                                        QString::fromUtf8("\xE2\x84\xAA"),
+                                        QString::fromUtf8("\xF0\x9F\x9A\xA2"),
+                                        QString::fromUtf8("\xE6\x97\x97"),
+                                        QStringLiteral("\t"),
+                                        QStringLiteral("hello"),
+                                        QStringLiteral("beam reach"),
+                                        QStringLiteral("knot"),
+                                        QString(QChar(0x7F)),
+                                        QString(QChar(1)),
+                                        QString(QChar(0xD800))};
         QString text;
         const int parts = 1 + below(4);
         for (int i = 0; i < parts; ++i)
@@ -177,7 +193,8 @@ private:
             const QString piece = text.mid(i, length);
             i += length - 1;
             const QChar ch = piece.at(0);
-            const int key = ch.unicode() < 128 ? int(QChar(ch).toUpper().unicode()) : int(Qt::Key_unknown);
+            const int key =
+                ch.unicode() < 128 ? int(QChar(ch).toUpper().unicode()) : int(Qt::Key_unknown);
             QTest::sendKeyEvent(QTest::Click, target, Qt::Key(key), piece, Qt::NoModifier);
             noteDepth();
         }
@@ -185,10 +202,11 @@ private:
 
     void pressKey(QWidget *target)
     {
-        static const Qt::Key keys[] = {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape, Qt::Key_Tab,
-                                       Qt::Key_Backtab, Qt::Key_Up, Qt::Key_Down, Qt::Key_Left,
-                                       Qt::Key_Right, Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_Space,
-                                       Qt::Key_Home, Qt::Key_End, Qt::Key_PageDown, Qt::Key_F4};
+        static const Qt::Key keys[] = {
+            Qt::Key_Return,  Qt::Key_Enter,     Qt::Key_Escape,   Qt::Key_Tab,
+            Qt::Key_Backtab, Qt::Key_Up,        Qt::Key_Down,     Qt::Key_Left,
+            Qt::Key_Right,   Qt::Key_Backspace, Qt::Key_Delete,   Qt::Key_Space,
+            Qt::Key_Home,    Qt::Key_End,       Qt::Key_PageDown, Qt::Key_F4};
         const int pick = below(100);
         if (pick < 16) {
             QTest::keyClick(target, keys[pick]);
@@ -311,7 +329,8 @@ private:
         QWidget *target = targets.at(below(int(targets.size())));
         if (auto *list = qobject_cast<PickList *>(target))
             return pickFromList(list);
-        lastEvent = QStringLiteral("click ") + target->objectName() + QStringLiteral(" on ") + window->objectName();
+        lastEvent = QStringLiteral("click ") + target->objectName() + QStringLiteral(" on ") +
+                    window->objectName();
         QTest::mouseClick(target, Qt::LeftButton, {}, target->rect().center());
     }
 
@@ -327,7 +346,8 @@ private:
         if (visibleModes != 1)
             return QStringLiteral("%1 mode windows visible").arg(visibleModes) + where;
         if (!modeWindow(s.CurrentMode)->isVisible())
-            return QStringLiteral("CurrentMode %1 is not the window shown").arg(s.CurrentMode) + where;
+            return QStringLiteral("CurrentMode %1 is not the window shown").arg(s.CurrentMode) +
+                   where;
 
         // No window exists twice.
         QHash<QString, int> names;
@@ -342,7 +362,10 @@ private:
         if (boxes.none())
             return QStringLiteral("no category ticked") + where;
         if (s.RecentDepth != RecentDepthFor(boxes))
-            return QStringLiteral("RecentDepth %1 for boxes giving %2").arg(s.RecentDepth).arg(RecentDepthFor(boxes)) + where;
+            return QStringLiteral("RecentDepth %1 for boxes giving %2")
+                       .arg(s.RecentDepth)
+                       .arg(RecentDepthFor(boxes)) +
+                   where;
         if (quiz.AllCheck->isChecked() != boxes.all())
             return QStringLiteral("All box disagrees with the categories") + where;
         if (!CategoryEnabled(s.CurrentQuizFlag, boxes))
@@ -353,27 +376,33 @@ private:
                 if (s.RecentCodes[i] == s.CurrentQuizFlag)
                     return QStringLiteral("flag %1 is among the recent flags %2 (depth %3)")
                                .arg(s.CurrentQuizFlag,
-                                    QStringList(s.RecentCodes.begin(), s.RecentCodes.end()).join(QLatin1Char(',')))
-                               .arg(depth) + where;
+                                    QStringList(s.RecentCodes.begin(), s.RecentCodes.end())
+                                        .join(QLatin1Char(',')))
+                               .arg(depth) +
+                           where;
             }
             m_lastQuizFlag = s.CurrentQuizFlag;
         }
         if (s.MeaningFlag != m_lastMeaningFlag) {
             for (int i = 0; i <= 10; ++i) {
                 if (s.RecentMeaningFlags[i] == s.MeaningFlag)
-                    return QStringLiteral("meaning flag %1 asked again too soon").arg(s.MeaningFlag) + where;
+                    return QStringLiteral("meaning flag %1 asked again too soon")
+                               .arg(s.MeaningFlag) +
+                           where;
             }
             m_lastMeaningFlag = s.MeaningFlag;
         }
         if (s.RaceFlag != m_lastRaceFlag) {
             for (int i = 0; i <= 10; ++i) {
                 if (s.RecentRaceFlags[i] == s.RaceFlag)
-                    return QStringLiteral("race flag %1 asked again too soon").arg(s.RaceFlag) + where;
+                    return QStringLiteral("race flag %1 asked again too soon").arg(s.RaceFlag) +
+                           where;
             }
             m_lastRaceFlag = s.RaceFlag;
         }
         if (s.CurrentWord != m_lastWord) {
-            if (s.CurrentWord.size() > 11 || WordRejectCode(s.CurrentWord) != 0 || s.PreviousWord != m_lastWord)
+            if (s.CurrentWord.size() > 11 || WordRejectCode(s.CurrentWord) != 0 ||
+                s.PreviousWord != m_lastWord)
                 return QStringLiteral("word %1 should not be asked").arg(s.CurrentWord) + where;
             m_lastWord = s.CurrentWord;
         }
@@ -402,13 +431,16 @@ private:
             return QStringLiteral("flag quiz shows ") + quiz.Percent->caption() + where;
         if (now.wordAsked > 0 &&
             getWindow<WordQuizForm>().Percent->caption() != percent(now.wordRight, now.wordAsked))
-            return QStringLiteral("word quiz shows ") + getWindow<WordQuizForm>().Percent->caption() + where;
-        if (now.meaningAsked > 0 &&
-            getWindow<MeaningForm>().Percent->caption() != percent(now.meaningRight, now.meaningAsked))
-            return QStringLiteral("meanings quiz shows ") + getWindow<MeaningForm>().Percent->caption() + where;
-        if (now.raceAsked > 0 &&
-            getWindow<raceMeaningForm>().Percent->caption() != percent(now.raceRight, now.raceAsked))
-            return QStringLiteral("race quiz shows ") + getWindow<raceMeaningForm>().Percent->caption() + where;
+            return QStringLiteral("word quiz shows ") +
+                   getWindow<WordQuizForm>().Percent->caption() + where;
+        if (now.meaningAsked > 0 && getWindow<MeaningForm>().Percent->caption() !=
+                                        percent(now.meaningRight, now.meaningAsked))
+            return QStringLiteral("meanings quiz shows ") +
+                   getWindow<MeaningForm>().Percent->caption() + where;
+        if (now.raceAsked > 0 && getWindow<raceMeaningForm>().Percent->caption() !=
+                                     percent(now.raceRight, now.raceAsked))
+            return QStringLiteral("race quiz shows ") +
+                   getWindow<raceMeaningForm>().Percent->caption() + where;
         if (ScoreForm *score = existingWindow<ScoreForm>()) {
             const QString title = QStringLiteral("Score %1%: %2 of %3")
                                       .arg(PercentText(CutPercent(now.quizRight, now.quizAsked)))
@@ -502,7 +534,8 @@ private:
     {
         for (QChar c : text) {
             QWindow *target = QGuiApplication::focusWindow();
-            const Qt::Key k = c.isLetterOrNumber() ? Qt::Key(c.toUpper().unicode()) : Qt::Key_unknown;
+            const Qt::Key k =
+                c.isLetterOrNumber() ? Qt::Key(c.toUpper().unicode()) : Qt::Key_unknown;
             QTest::sendKeyEvent(QTest::Click, target, k, QString(c), Qt::NoModifier);
             settle();
         }
@@ -510,7 +543,8 @@ private:
 
     static int asked(const SharedState &s, int mode)
     {
-        const qint32 counts[] = {s.QuizAskedCount, s.WordAskedCount, 0, s.MeaningAskedCount, s.RaceAskedCount};
+        const qint32 counts[] = {s.QuizAskedCount, s.WordAskedCount, 0, s.MeaningAskedCount,
+                                 s.RaceAskedCount};
         return counts[mode];
     }
 
@@ -532,8 +566,9 @@ private:
         if (mode == 2) {
             type(QStringLiteral("a"));
             const QString text = qobject_cast<QLineEdit *>(drill->answerControl())->text();
-            return text.endsWith(QLatin1Char('a')) || text.size() >= 12 ? QString()
-                                                                         : QStringLiteral("nothing typed ") + lastStep;
+            return text.endsWith(QLatin1Char('a')) || text.size() >= 12
+                       ? QString()
+                       : QStringLiteral("nothing typed ") + lastStep;
         }
         if (qobject_cast<PickList *>(drill->answerControl())) {
             pickWithEnter(1 + below(4));
@@ -543,14 +578,18 @@ private:
             type(below(2) ? s.CurrentWord : QStringLiteral("no"));
             key(Qt::Key_Return);
         }
-        return asked(s, mode) == before + 1 ? QString() : QStringLiteral("the answer was not counted once ") + lastStep;
+        return asked(s, mode) == before + 1
+                   ? QString()
+                   : QStringLiteral("the answer was not counted once ") + lastStep;
     }
 
     QString switchMode(ModeWindow *drill, bool withMouse)
     {
         const int target = (drill->mode() + 1 + below(ModeCount - 1)) % ModeCount;
         PickList *combo = drill->modeCombo();
-        lastStep = QStringLiteral("switching to mode %1 with the %2").arg(target).arg(withMouse ? "mouse" : "keyboard");
+        lastStep = QStringLiteral("switching to mode %1 with the %2")
+                       .arg(target)
+                       .arg(withMouse ? "mouse" : "keyboard");
         if (withMouse) {
             QTest::mouseClick(combo, Qt::LeftButton);
             settle();
@@ -562,7 +601,8 @@ private:
             for (int i = 0; i < 12 && QApplication::focusWidget() != combo; ++i)
                 key(Qt::Key_Backtab);
             if (QApplication::focusWidget() != combo)
-                return QStringLiteral("Shift+Tab never reached the mode selector on ") + drill->objectName();
+                return QStringLiteral("Shift+Tab never reached the mode selector on ") +
+                       drill->objectName();
             key(Qt::Key_Down, Qt::AltModifier);
             key(Qt::Key_Home);
             for (int i = 0; i < target; ++i)
@@ -574,7 +614,9 @@ private:
         if (shared().CurrentMode != target || !shown->isVisible())
             return QStringLiteral("mode %1 is not shown after ").arg(target) + lastStep;
         if (QApplication::focusWidget() != shown->answerControl())
-            return QStringLiteral("the focus is on %1 after ").arg(QApplication::focusWidget()->objectName()) + lastStep;
+            return QStringLiteral("the focus is on %1 after ")
+                       .arg(QApplication::focusWidget()->objectName()) +
+                   lastStep;
         return QString();
     }
 
@@ -584,7 +626,8 @@ private:
         // none) or reached with Tab and pressed with Enter or Space.
         QList<std::pair<QString, Qt::Key>> buttons{{QStringLiteral("AboutButton"), Qt::Key_A}};
         if (drill->mode() == 0)
-            buttons = {{QStringLiteral("AboutButton"), Qt::Key_B}, {QStringLiteral("ScoreButton"), Qt::Key_unknown}};
+            buttons = {{QStringLiteral("AboutButton"), Qt::Key_B},
+                       {QStringLiteral("ScoreButton"), Qt::Key_unknown}};
         if (drill->mode() != 2)
             buttons << std::pair{QStringLiteral("CheatButton"), Qt::Key_H};
         if (drill->mode() >= 3)
@@ -606,7 +649,9 @@ private:
         if (about || below(2)) {
             lastStep += QStringLiteral(", then closing it");
             key(about && below(2) ? Qt::Key_Return : Qt::Key_Escape);
-            return aside && aside->isVisible() ? QStringLiteral("the window stayed open after ") + lastStep : QString();
+            return aside && aside->isVisible()
+                       ? QStringLiteral("the window stayed open after ") + lastStep
+                       : QString();
         }
         // The learner keeps it open beside the drill and answers on: the
         // flag's code, a word, or a meaning picked by its first letter.
@@ -616,8 +661,9 @@ private:
         type(mode == 0 ? shared().CurrentQuizFlag.toLower() : QStringLiteral("i"));
         if (mode != 0 && mode != 2)
             key(Qt::Key_Return);
-        return mode == 2 || asked(shared(), mode) == before + 1 ? QString()
-                                                                : QStringLiteral("the answer was lost after ") + lastStep;
+        return mode == 2 || asked(shared(), mode) == before + 1
+                   ? QString()
+                   : QStringLiteral("the answer was lost after ") + lastStep;
     }
 
     QString accessKey(ModeWindow *drill)
@@ -628,11 +674,15 @@ private:
             return openAside(drill);
         QList<std::tuple<Qt::Key, QCheckBox *, QCheckBox *>> labels; // key, box toggled, focus
         if (quiz) {
-            labels = {{Qt::Key_A, quiz->AllCheck, quiz->AllCheck}, {Qt::Key_L, quiz->LettersCk, quiz->LettersCk},
-                      {Qt::Key_P, quiz->NumPennantsCk, quiz->NumPennantsCk}, {Qt::Key_S, quiz->SubsCk, quiz->SubsCk},
-                      {Qt::Key_N, quiz->NATOFlags, quiz->NATOFlags}, {Qt::Key_F, quiz->NumberFlags, quiz->NumberFlags}};
+            labels = {{Qt::Key_A, quiz->AllCheck, quiz->AllCheck},
+                      {Qt::Key_L, quiz->LettersCk, quiz->LettersCk},
+                      {Qt::Key_P, quiz->NumPennantsCk, quiz->NumPennantsCk},
+                      {Qt::Key_S, quiz->SubsCk, quiz->SubsCk},
+                      {Qt::Key_N, quiz->NATOFlags, quiz->NATOFlags},
+                      {Qt::Key_F, quiz->NumberFlags, quiz->NumberFlags}};
         } else {
-            labels = {{Qt::Key_S, show->NoSubsCk, nullptr}, {Qt::Key_N, show->UseNATOFlagsCK, show->UseNATOFlagsCK}};
+            labels = {{Qt::Key_S, show->NoSubsCk, nullptr},
+                      {Qt::Key_N, show->UseNATOFlagsCK, show->UseNATOFlagsCK}};
         }
         // "All" ticked is the case a box's own access key gets wrong: try it often.
         const bool tryAll = quiz && quiz->AllCheck->isChecked() && below(2);
@@ -641,16 +691,24 @@ private:
         bool expected = !box->isChecked();
         if (quiz && box == quiz->AllCheck)
             expected = true; // the label ticks "All" and never unticks it
-        else if (quiz && !expected && quiz->categoryBoxes() == CategoryBoxes{box == quiz->LettersCk, box == quiz->NumPennantsCk, box == quiz->SubsCk, box == quiz->NATOFlags, box == quiz->NumberFlags})
+        else if (quiz && !expected &&
+                 quiz->categoryBoxes() == CategoryBoxes{box == quiz->LettersCk,
+                                                        box == quiz->NumPennantsCk,
+                                                        box == quiz->SubsCk, box == quiz->NATOFlags,
+                                                        box == quiz->NumberFlags})
             expected = true; // the last category stays ticked
         key(accessKey, Qt::AltModifier);
         if (box->isChecked() != expected)
-            return QStringLiteral("the box is %1 after ").arg(box->isChecked() ? "ticked" : "clear") + lastStep;
+            return QStringLiteral("the box is %1 after ")
+                       .arg(box->isChecked() ? "ticked" : "clear") +
+                   lastStep;
         QWidget *wanted = focus ? static_cast<QWidget *>(focus) : drill->answerControl();
         if (quiz && quiz->categoryBoxes().onlyNatoSpecials())
             wanted = quiz->NonAlphaNum;
         if (QApplication::focusWidget() != wanted)
-            return QStringLiteral("the focus is on %1 after ").arg(QApplication::focusWidget()->objectName()) + lastStep;
+            return QStringLiteral("the focus is on %1 after ")
+                       .arg(QApplication::focusWidget()->objectName()) +
+                   lastStep;
         // Back to answering, as the learner would: Shift+Tab returns to the answer.
         drill->focusAnswer();
         return QString();
@@ -701,7 +759,8 @@ private Q_SLOTS:
                 QFAIL(qPrintable(failure));
         }
         monkey.addToTotal();
-        qInfo("%d events, %d restarts; answers: flag quiz %lld, word quiz %lld, meanings %lld, race %lld",
+        qInfo("%d events, %d restarts; answers: flag quiz %lld, word quiz %lld, meanings %lld, "
+              "race %lld",
               monkey.events, monkey.restarts, monkey.total.quizAsked, monkey.total.wordAsked,
               monkey.total.meaningAsked, monkey.total.raceAsked);
     }

@@ -74,11 +74,13 @@ private Q_SLOTS:
         QTest::addColumn<QString>("pool");
         // Critical chi-square value at p = 0.0001 for pool size - 1 degrees of freedom.
         QTest::addColumn<double>("critical");
-        QTest::addRow("quiz start") << 1 << QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789!@#$") << 84.0;
+        QTest::addRow("quiz start")
+            << 1 << QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789!@#$") << 84.0;
         QTest::addRow("meanings") << 2 << QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ") << 61.0;
         QTest::addRow("race") << 3 << QStringLiteral("}BCILMNPSXYZ!") << 38.0;
         QTest::addRow("quiz question")
-            << 4 << QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789!@#$") + NatoSpecialCodes() << 107.0;
+            << 4 << QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789!@#$") + NatoSpecialCodes()
+            << 107.0;
     }
     void randomFlagPools()
     {
@@ -255,8 +257,9 @@ private Q_SLOTS:
             QVERIFY(CategoryEnabled(flag, boxes));
             for (int back = 1; back <= qMin(depth + 1, int(history.size())); ++back) {
                 if (turn + 1 - back >= 1) // the first flag came from a different pool
-                    QVERIFY2(history.at(history.size() - back) != flag,
-                             qPrintable(QStringLiteral("%1 repeats within %2").arg(flag).arg(back)));
+                    QVERIFY2(
+                        history.at(history.size() - back) != flag,
+                        qPrintable(QStringLiteral("%1 repeats within %2").arg(flag).arg(back)));
             }
         }
     }

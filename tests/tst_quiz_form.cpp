@@ -9,10 +9,10 @@
 #include "ui/windows.h"
 
 #include <QCheckBox>
+#include <QImage>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QImage>
 #include <QTest>
 
 using namespace vexo;
@@ -81,11 +81,14 @@ private Q_SLOTS:
         QCOMPARE(quiz->windowTitle(), QStringLiteral("Vexo"));
         QCOMPARE(quiz->pos(), QPoint(142, 0));
         QCOMPARE(quiz->size(), QSize(269, 487));
-        QVERIFY(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789!@#$").contains(s.CurrentQuizFlag));
+        QVERIFY(
+            QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789!@#$").contains(s.CurrentQuizFlag));
         QCOMPARE(child<ImageBox>("CurrImage")->pictureId(), FlagPictureId(s.CurrentQuizFlag));
-        QCOMPARE(label("InstructionLabel")->caption(),
-                 QStringLiteral("For substitute flags, hold <Shift> and type the\rnumber:       1st sub  "
-                                "=  !      2nd sub  =  @\r                    3rd sub  =  #     4th sub  =  $"));
+        QCOMPARE(
+            label("InstructionLabel")->caption(),
+            QStringLiteral(
+                "For substitute flags, hold <Shift> and type the\rnumber:       1st sub  "
+                "=  !      2nd sub  =  @\r                    3rd sub  =  #     4th sub  =  $"));
         QVERIFY(label("Percent")->caption().isEmpty());
         QVERIFY(label("Status")->caption().isEmpty());
         QVERIFY(!child<Frame>("PrevAnswerFrame")->borderShown());
@@ -119,11 +122,13 @@ private Q_SLOTS:
         QCOMPARE(child<Frame>("PrevAnswerFrame")->title(), QStringLiteral("Previous Answer"));
         QVERIFY(child<LineControl>("PrevLine")->isVisible());
         QCOMPARE(child<ImageBox>("PrevImage")->toolTip(), QStringLiteral("Previous flag"));
-        QCOMPARE(label("PrevAnswer")->toolTip(), QStringLiteral("Correct answer for previous flag"));
+        QCOMPARE(label("PrevAnswer")->toolTip(),
+                 QStringLiteral("Correct answer for previous flag"));
         QCOMPARE(label("Meaning")->toolTip(), QStringLiteral("Correct meaning for previous flag"));
         QVERIFY(answerBox()->text().isEmpty());
         QVERIFY(shared().CurrentQuizFlag != "B");
-        QCOMPARE(child<ImageBox>("CurrImage")->pictureId(), FlagPictureId(shared().CurrentQuizFlag));
+        QCOMPARE(child<ImageBox>("CurrImage")->pictureId(),
+                 FlagPictureId(shared().CurrentQuizFlag));
         // The score chart follows every scored answer, created but not shown.
         ScoreForm *score = existingWindow<ScoreForm>();
         QVERIFY(score);
@@ -286,7 +291,8 @@ private Q_SLOTS:
         clickLabel("PennantsLabel");
         clickLabel("LettersLabel");
         clickLabel("SubsLabel");
-        QVERIFY(boxes().numberFlags && !boxes().numPennants && !boxes().letters && !boxes().substitutes);
+        QVERIFY(boxes().numberFlags && !boxes().numPennants && !boxes().letters &&
+                !boxes().substitutes);
         for (int turn = 0; turn < 30; ++turn) {
             const int id = child<ImageBox>("CurrImage")->pictureId();
             QVERIFY2(id >= 20 && id <= 29, qPrintable(QString::number(id)));
@@ -364,9 +370,9 @@ private Q_SLOTS:
             if (w == answerBox())
                 break;
         }
-        QCOMPARE(visited, QStringList({"CheatButton", "AboutButton", "ModeCombo", "AllCheck", "LettersCk",
-                                       "NumPennantsCk", "SubsCk", "NATOFlags", "NumberFlags", "ScoreButton",
-                                       "AnswerBox"}));
+        QCOMPARE(visited, QStringList({"CheatButton", "AboutButton", "ModeCombo", "AllCheck",
+                                       "LettersCk", "NumPennantsCk", "SubsCk", "NATOFlags",
+                                       "NumberFlags", "ScoreButton", "AnswerBox"}));
     }
 };
 

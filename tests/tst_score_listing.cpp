@@ -1,6 +1,6 @@
 #include "app/startup.h"
-#include "catalogue/flags.h"
 #include "catalogue/flag_pictures.h"
+#include "catalogue/flags.h"
 #include "core/shared_state.h"
 #include "quiz/quiz_form.h"
 #include "quiz/score_form.h"
@@ -164,8 +164,10 @@ private Q_SLOTS:
             QVERIFY(listing.FlagImg[k]->isVisibleTo(&listing));
         QVERIFY(!listing.FlagImg[67]->isVisibleTo(&listing));
         // Rows and columns whole pixels apart, so evenly spaced.
-        QCOMPARE(listing.FlagImg[20]->y() - listing.FlagImg[10]->y(), listing.FlagImg[10]->y() - listing.FlagImg[0]->y());
-        QCOMPARE(listing.FlagImg[2]->x() - listing.FlagImg[1]->x(), listing.FlagImg[1]->x() - listing.FlagImg[0]->x());
+        QCOMPARE(listing.FlagImg[20]->y() - listing.FlagImg[10]->y(),
+                 listing.FlagImg[10]->y() - listing.FlagImg[0]->y());
+        QCOMPARE(listing.FlagImg[2]->x() - listing.FlagImg[1]->x(),
+                 listing.FlagImg[1]->x() - listing.FlagImg[0]->x());
         // Taller than this screen's free area, the listing fits it and scrolls
         // down to its last row.
         listing.show();
@@ -181,7 +183,9 @@ private Q_SLOTS:
         QCOMPARE(listing.FlagImg[57]->pictureId(), 20);
         // Drawn when painted, stretched to its box.
         QCOMPARE(listing.FlagImg[57]->grab().toImage().convertToFormat(QImage::Format_RGB32),
-                 FlagPicture(20, listing.FlagImg[57]->size()).toImage().convertToFormat(QImage::Format_RGB32));
+                 FlagPicture(20, listing.FlagImg[57]->size())
+                     .toImage()
+                     .convertToFormat(QImage::Format_RGB32));
         // The third row of letters holds U to Z; NATO's fourth row Subdivision and Turn.
         QCOMPARE(listing.FlagImg[20]->y(), listing.FlagImg[25]->y());
         QVERIFY(listing.FlagImg[19]->y() < listing.FlagImg[20]->y());
@@ -210,7 +214,8 @@ private Q_SLOTS:
         QVERIFY(!listing.LettersFrame->isVisibleTo(&listing));
         // Substitute names fit their labels.
         const QFontMetrics metrics(listing.Label1[36]->font());
-        QVERIFY(metrics.horizontalAdvance(QStringLiteral("1st Subst")) <= listing.Label1[36]->width());
+        QVERIFY(metrics.horizontalAdvance(QStringLiteral("1st Subst")) <=
+                listing.Label1[36]->width());
     }
 
     void listingOutsideTheFlagQuiz()
@@ -220,7 +225,8 @@ private Q_SLOTS:
         QTest::mouseClick(quiz->NATOLabel, Qt::LeftButton);
         shared().CurrentMode = 1;
         listing.Form_Load();
-        QVERIFY(listing.framePlaced[CheatForm::Letters] && listing.framePlaced[CheatForm::Substitutes]);
+        QVERIFY(listing.framePlaced[CheatForm::Letters] &&
+                listing.framePlaced[CheatForm::Substitutes]);
         QVERIFY(!listing.framePlaced[CheatForm::NatoFlags]);
         QCOMPARE(listing.frameTop[CheatForm::Substitutes], 2119.0);
         // The letters frame shows, but its pictures follow the unticked box.

@@ -27,8 +27,9 @@ private Q_SLOTS:
         // The capitalised names come first, in alphabetical order.
         QStringList names = words.mid(0, 37);
         QStringList sorted = names;
-        std::sort(sorted.begin(), sorted.end(),
-                  [](const QString &a, const QString &b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
+        std::sort(sorted.begin(), sorted.end(), [](const QString &a, const QString &b) {
+            return a.compare(b, Qt::CaseInsensitive) < 0;
+        });
         QCOMPARE(names, sorted);
     }
 

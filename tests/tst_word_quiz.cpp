@@ -87,18 +87,26 @@ private Q_SLOTS:
         QTest::addColumn<QString>("status");
         QTest::addColumn<QString>("percent");
         const QString wrong = QStringLiteral("Your answer\r\"%1\"\rwas WRONG.\rScore is %2");
-        QTest::addRow("mixed case") << "Ranger" << 0 << 0 << "rAnGEr" << "Correct!\rScore is 1/1" << "100%";
+        QTest::addRow("mixed case") << "Ranger" << 0 << 0 << "rAnGEr"
+                                    << "Correct!\rScore is 1/1"
+                                    << "100%";
         QTest::addRow("wrong") << "Ranger" << 1 << 1 << "xyz" << wrong.arg("xyz", "1/2") << "50%";
         QTest::addRow("empty") << "able" << 0 << 0 << "" << wrong.arg("", "0/1") << "0%";
-        QTest::addRow("leading space") << "able" << 0 << 0 << " able" << wrong.arg(" able", "0/1") << "0%";
-        QTest::addRow("cut, not rounded") << "able" << 1 << 2 << "able" << "Correct!\rScore is 2/3" << "66.6%";
-        QTest::addRow("two words") << "beam reach" << 0 << 0 << "Beam Reach" << "Correct!\rScore is 1/1"
+        QTest::addRow("leading space")
+            << "able" << 0 << 0 << " able" << wrong.arg(" able", "0/1") << "0%";
+        QTest::addRow("cut, not rounded") << "able" << 1 << 2 << "able"
+                                          << "Correct!\rScore is 2/3"
+                                          << "66.6%";
+        QTest::addRow("two words") << "beam reach" << 0 << 0 << "Beam Reach"
+                                   << "Correct!\rScore is 1/1"
                                    << "100%";
-        QTest::addRow("space left out") << "beam reach" << 0 << 0 << "beamreach" << wrong.arg("beamreach", "0/1")
-                                        << "0%";
+        QTest::addRow("space left out")
+            << "beam reach" << 0 << 0 << "beamreach" << wrong.arg("beamreach", "0/1") << "0%";
         const QString kelvin = QString::fromUtf8("\u212Aeel");
-        QTest::addRow("Kelvin sign is no k") << "keel" << 0 << 0 << kelvin << wrong.arg(kelvin, "0/1") << "0%";
-        QTest::addRow("shown as typed") << "able" << 2 << 3 << "%1 %2" << wrong.arg("%1 %2", "2/4") << "50%";
+        QTest::addRow("Kelvin sign is no k")
+            << "keel" << 0 << 0 << kelvin << wrong.arg(kelvin, "0/1") << "0%";
+        QTest::addRow("shown as typed")
+            << "able" << 2 << 3 << "%1 %2" << wrong.arg("%1 %2", "2/4") << "50%";
     }
     void oneTurn()
     {
@@ -150,7 +158,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("word");
         QTest::addColumn<Ids>("ids");
         QTest::addRow("Ranger") << "Ranger" << Ids{114, 97, 110, 103, 101, 33};
-        QTest::addRow("beam reach") << "beam reach" << Ids{98, 101, 97, 109, 32, 114, 64, 35, 99, 104};
+        QTest::addRow("beam reach")
+            << "beam reach" << Ids{98, 101, 97, 109, 32, 114, 64, 35, 99, 104};
     }
     void shownWithSubstitutes()
     {
@@ -176,7 +185,8 @@ private Q_SLOTS:
             const SharedState &s = shared();
             QVERIFY(s.CurrentWord != QLatin1String("epee"));
             QCOMPARE(shown(), pictures(AddSubstitutes(s.CurrentWord)));
-            QVERIFY(caption("PrevWord").isEmpty() && caption("Status").isEmpty() && caption("Percent").isEmpty());
+            QVERIFY(caption("PrevWord").isEmpty() && caption("Status").isEmpty() &&
+                    caption("Percent").isEmpty());
             QVERIFY(!form->isVisible());
         }
     }
@@ -184,7 +194,8 @@ private Q_SLOTS:
     void keyboardOnly()
     {
         QCOMPARE(QApplication::focusWidget(), answer());
-        const QList<QWidget *> order{button("CheatButton"), button("AboutButton"), form->modeCombo(), answer()};
+        const QList<QWidget *> order{button("CheatButton"), button("AboutButton"),
+                                     form->modeCombo(), answer()};
         for (QWidget *next : order) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QCOMPARE(QApplication::focusWidget(), next);
@@ -206,8 +217,9 @@ private Q_SLOTS:
         // An access key clicks its button after a short flash.
         const auto opened = [&window] {
             const QWidgetList windows = QApplication::topLevelWidgets();
-            return std::any_of(windows.begin(), windows.end(),
-                               [&](QWidget *w) { return w->objectName() == window && w->isVisible(); });
+            return std::any_of(windows.begin(), windows.end(), [&](QWidget *w) {
+                return w->objectName() == window && w->isVisible();
+            });
         };
         QTRY_VERIFY(opened());
         QVERIFY(form->isVisible());

@@ -29,8 +29,8 @@ void ensureFonts()
         // Stored uncompressed, so the font is read in place, not copied.
         const QResource font(QStringLiteral(":/fonts/tahoma.ttf"));
         if (font.isValid() && font.compressionAlgorithm() == QResource::NoCompression)
-            QFontDatabase::addApplicationFontFromData(
-                QByteArray::fromRawData(reinterpret_cast<const char *>(font.data()), qsizetype(font.size())));
+            QFontDatabase::addApplicationFontFromData(QByteArray::fromRawData(
+                reinterpret_cast<const char *>(font.data()), qsizetype(font.size())));
         else
             QFontDatabase::addApplicationFont(font.fileName());
 #endif

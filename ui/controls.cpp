@@ -9,12 +9,12 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QTextLayout>
-#include <QtMath>
 #include <QStyleOptionButton>
 #include <QStyleOptionFocusRect>
 #include <QStyleOptionGroupBox>
 #include <QStylePainter>
+#include <QTextLayout>
+#include <QtMath>
 
 #include <utility>
 
@@ -58,7 +58,8 @@ bool Label::event(QEvent *event)
 bool Label::eventFilter(QObject *watched, QEvent *event)
 {
     // The caption shows where the focus is when its box has it.
-    if (watched == buddy() && (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut))
+    if (watched == buddy() &&
+        (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut))
         update();
     return QLabel::eventFilter(watched, event);
 }
@@ -71,7 +72,8 @@ void Label::mousePressEvent(QMouseEvent *event)
 
 void Label::mouseReleaseEvent(QMouseEvent *event)
 {
-    const bool click = m_pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    const bool click = m_pressed && event->button() == Qt::LeftButton &&
+                       rect().contains(event->position().toPoint());
     m_pressed = false;
     QLabel::mouseReleaseEvent(event);
     if (click)
@@ -93,7 +95,8 @@ void Label::paintEvent(QPaintEvent *event)
         QLabel::paintEvent(event);
         if (buddy() && buddy()->hasFocus()) {
             const QRect text = fontMetrics().boundingRect(withoutAccessKey(this->text()));
-            drawFocusFrame(this, QRect(contentsRect().topLeft(), text.size()).adjusted(-1, 0, 2, 0) & rect());
+            drawFocusFrame(
+                this, QRect(contentsRect().topLeft(), text.size()).adjusted(-1, 0, 2, 0) & rect());
         }
         return;
     }
@@ -102,7 +105,8 @@ void Label::paintEvent(QPaintEvent *event)
         return;
     const QRect area = contentsRect();
     const qreal ratio = devicePixelRatioF();
-    if (m_rendered.isNull() || m_renderedText != shown || m_rendered.deviceIndependentSize() != QSizeF(area.size()) ||
+    if (m_rendered.isNull() || m_renderedText != shown ||
+        m_rendered.deviceIndependentSize() != QSizeF(area.size()) ||
         !qFuzzyCompare(m_rendered.devicePixelRatio(), ratio)) {
         QTextLayout layout(shown, font());
         layOut(layout, area.width());
@@ -110,12 +114,14 @@ void Label::paintEvent(QPaintEvent *event)
         m_rendered.setDevicePixelRatio(ratio);
         m_rendered.fill(Qt::transparent);
         QPainter painter(&m_rendered);
-        painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, foregroundRole()));
+        painter.setPen(
+            palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, foregroundRole()));
         // Lines that fit are drawn whole; where the text goes on below the
         // label, the last line that fits ends in an ellipsis instead of
         // being cut through.
         int lines = 0;
-        while (lines < layout.lineCount() && layout.lineAt(lines).rect().bottom() <= area.height() + 0.5)
+        while (lines < layout.lineCount() &&
+               layout.lineAt(lines).rect().bottom() <= area.height() + 0.5)
             ++lines;
         if (lines == layout.lineCount()) {
             layout.draw(&painter, QPointF(0, 0));
@@ -143,7 +149,8 @@ void Label::layOut(QTextLayout &layout, int width) const
     text.replace(QLatin1Char('\n'), QChar::LineSeparator);
     layout.setText(text);
     QTextOption option(alignment() & Qt::AlignHorizontal_Mask);
-    option.setWrapMode(wordWrap() ? QTextOption::WrapAtWordBoundaryOrAnywhere : QTextOption::ManualWrap);
+    option.setWrapMode(wordWrap() ? QTextOption::WrapAtWordBoundaryOrAnywhere
+                                  : QTextOption::ManualWrap);
     layout.setTextOption(option);
     layout.beginLayout();
     qreal y = 0;
@@ -205,13 +212,12 @@ void LinkLabel::paintEvent(QPaintEvent *event)
         drawFocusFrame(this, contentsRect());
 }
 
-ImageBox::ImageBox(QWidget *parent) : QWidget(parent)
-{
-}
+ImageBox::ImageBox(QWidget *parent) : QWidget(parent) {}
 
 void ImageBox::paintEvent(QPaintEvent *)
 {
-    const QPixmap picture = m_stretched ? FlagPicture(m_pictureId, size()) : FlagPicture(m_pictureId);
+    const QPixmap picture =
+        m_stretched ? FlagPicture(m_pictureId, size()) : FlagPicture(m_pictureId);
     if (!picture.isNull())
         QPainter(this).drawPixmap(0, 0, picture);
     if (hasFocus())
@@ -326,8 +332,9 @@ void Frame::paintEvent(QPaintEvent *)
     const int width = fontMetrics().horizontalAdvance(withoutAccessKey(caption));
     const QRect captionBox(6, 0, width + 4, captionHeight);
     painter.fillRect(captionBox, palette().color(QPalette::Window));
-    style()->drawItemText(&painter, captionBox.adjusted(2, 0, 0, 0), Qt::AlignLeft | Qt::AlignTop | Qt::TextShowMnemonic,
-                          palette(), isEnabled(), caption, QPalette::WindowText);
+    style()->drawItemText(&painter, captionBox.adjusted(2, 0, 0, 0),
+                          Qt::AlignLeft | Qt::AlignTop | Qt::TextShowMnemonic, palette(),
+                          isEnabled(), caption, QPalette::WindowText);
 }
 
 PickList::PickList(QWidget *parent) : QComboBox(parent)
@@ -353,7 +360,8 @@ void PickList::showPopup()
 
 bool PickList::eventFilter(QObject *watched, QEvent *event)
 {
-    const bool isKey = event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress;
+    const bool isKey =
+        event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress;
     // A screen reader's bridge hands a key on again once the reader has let
     // it pass; by then the list is closed, and the key has done its work.
     if (watched == m_watchedView && isKey && !view()->isVisible())

@@ -5,8 +5,8 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
-#include <QPushButton>
 #include <QPixmap>
+#include <QPushButton>
 #include <QWidget>
 
 class QPainter;

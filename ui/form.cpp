@@ -18,8 +18,9 @@ Form::Form(const QString &objectName, const QString &caption, double clientWidth
     : QWidget(parent, Qt::Window)
 {
     // Fixed layouts: a window can be minimised and closed, never maximised.
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
     setWindowIcon(SvgIcon(QStringLiteral(":/icons/vexo")));
     setObjectName(objectName);
     setWindowTitle(caption);
@@ -80,11 +81,11 @@ void Form::fitToScreen()
     if (m_scroller && where) {
         // The frame is known once the window manager has framed the window.
         const QRect frame = frameGeometry();
-        const QMargins decoration = frame != geometry()
-                                        ? QMargins(geometry().left() - frame.left(), geometry().top() - frame.top(),
-                                                   frame.right() - geometry().right(),
-                                                   frame.bottom() - geometry().bottom())
-                                        : QMargins(4, 30, 4, 4);
+        const QMargins decoration =
+            frame != geometry()
+                ? QMargins(geometry().left() - frame.left(), geometry().top() - frame.top(),
+                           frame.right() - geometry().right(), frame.bottom() - geometry().bottom())
+                : QMargins(4, 30, 4, 4);
         const QSize room = where->availableGeometry().marginsRemoved(decoration).size();
         const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
         bool down = size.height() > room.height();

@@ -38,7 +38,8 @@ DrawFlagsForm::DrawFlagsForm() : ModeWindow(QStringLiteral("DrawFlagsForm"), 2, 
     Text1->setGeometry(twipsRect(2400, 1320, 1095, 375));
     Text1->setAccessibleName(WordsShowInstruct->caption());
 
-    AsteriskLabel = makeLabel(page(), "AsteriskLabel", QStringLiteral("*"), twipsRect(3600, 1320, 375, 375));
+    AsteriskLabel =
+        makeLabel(page(), "AsteriskLabel", QStringLiteral("*"), twipsRect(3600, 1320, 375, 375));
     AsteriskLabel->hide();
 
     NoSubsCk = makeCheckBox(page(), "NoSubsCk", twipsRect(2160, 1920, 255, 255));
@@ -56,10 +57,12 @@ DrawFlagsForm::DrawFlagsForm() : ModeWindow(QStringLiteral("DrawFlagsForm"), 2, 
     SpecialFlags->setOpensOnArrowKeys(true);
     SpecialFlags->hide();
 
-    SpecialCharLabel = makeLabel(page(), "SpecialCharLabel", QString(), twipsRect(2160, 3360, 1695, 1455));
+    SpecialCharLabel =
+        makeLabel(page(), "SpecialCharLabel", QString(), twipsRect(2160, 3360, 1695, 1455));
     SpecialCharLabel->hide();
 
-    AboutButton = makeButton(page(), "AboutButton", QStringLiteral("&About"), twipsRect(2520, 6720, 855, 495));
+    AboutButton = makeButton(page(), "AboutButton", QStringLiteral("&About"),
+                             twipsRect(2520, 6720, 855, 495));
 
     // Tab order; labels take no focus.
     chainTabOrder({AboutButton, modeCombo(), NoSubsCk, SpecialFlags, Text1, UseNATOFlagsCK});
@@ -94,7 +97,8 @@ void DrawFlagsForm::DrawWord()
         s.ShowWordsText = AddSubstitutes(lowerFlagCodes(s.ShowWordsText));
 
     int natoCount = 0;
-    const int categoryLimit = UseNATOFlagsCK->isChecked() ? CategoryNatoSpecial + 1 : CategoryNatoSpecial;
+    const int categoryLimit =
+        UseNATOFlagsCK->isChecked() ? CategoryNatoSpecial + 1 : CategoryNatoSpecial;
     for (int n = 0; n < count; ++n) {
         const QChar ch = s.ShowWordsText.at(n);
         const int category = FlagCategory(ch);

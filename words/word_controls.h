@@ -34,5 +34,4 @@ void showInHoist(const Hoist &hoist, int index, int pictureId);
 // Each box's picture id, top down; 0 where the box is hidden, a gap.
 QList<int> hoistPictureIds(const Hoist &hoist);
 
-
 } // namespace vexo

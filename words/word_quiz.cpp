@@ -34,9 +34,11 @@ bool CheckWordAnswer(const QString &answer)
     CountAnswer(s.WordRightCount, s.WordAskedCount, right);
     const QString score = QStringLiteral("Score is %1/%2");
     if (right) {
-        s.WordStatusText = QStringLiteral("Correct!\r") + score.arg(s.WordRightCount).arg(s.WordAskedCount);
+        s.WordStatusText =
+            QStringLiteral("Correct!\r") + score.arg(s.WordRightCount).arg(s.WordAskedCount);
     } else {
-        s.WordStatusText = QStringLiteral("Your answer\r\"") + s.WordAnswer + QStringLiteral("\"\rwas WRONG.\r") +
+        s.WordStatusText = QStringLiteral("Your answer\r\"") + s.WordAnswer +
+                           QStringLiteral("\"\rwas WRONG.\r") +
                            score.arg(s.WordRightCount).arg(s.WordAskedCount);
     }
     s.WordPercent = CutPercent(s.WordRightCount, s.WordAskedCount);

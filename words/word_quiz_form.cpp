@@ -23,8 +23,9 @@ WordQuizForm::WordQuizForm() : ModeWindow(QStringLiteral("WordQuizForm"), 1, 403
     Line1 = buildHalyard(page());
     Image1 = buildHoist(page(), 120);
 
-    WordQuizPrompt = makeLabel(page(), "WordQuizPrompt", QStringLiteral("What do these flags spell?"),
-                               twipsRect(2160, 840, 1695, 495));
+    WordQuizPrompt =
+        makeLabel(page(), "WordQuizPrompt", QStringLiteral("What do these flags spell?"),
+                  twipsRect(2160, 840, 1695, 495));
 
     Answer = new TypingLimitEdit(TypingLimit, page());
     Answer->setObjectName(QStringLiteral("Answer"));
@@ -46,8 +47,10 @@ WordQuizForm::WordQuizForm() : ModeWindow(QStringLiteral("WordQuizForm"), 1, 403
     Percent->setFont(layoutFont(QStringLiteral("Tahoma"), 12, true));
     Percent->setAccessibleDescription(QStringLiteral("Per cent right"));
 
-    CheatButton = makeButton(page(), "CheatButton", QStringLiteral("Flags &Help"), twipsRect(1920, 5280, 855, 495));
-    AboutButton = makeButton(page(), "AboutButton", QStringLiteral("&About"), twipsRect(3000, 5280, 855, 495));
+    CheatButton = makeButton(page(), "CheatButton", QStringLiteral("Flags &Help"),
+                             twipsRect(1920, 5280, 855, 495));
+    AboutButton = makeButton(page(), "AboutButton", QStringLiteral("&About"),
+                             twipsRect(3000, 5280, 855, 495));
 
     // Tab order; labels take no focus.
     chainTabOrder({Answer, CheatButton, AboutButton, modeCombo()});
@@ -85,10 +88,11 @@ void WordQuizForm::CheckWordAnswer()
     Status->setCaption(s.WordStatusText);
     Percent->setCaption(WordPercentText());
     const QString score = s.WordStatusText.section(QLatin1Char('\r'), -1);
-    announce(spokenVerdict(right,
-                           {QStringLiteral("Your answer \"") + answer + QStringLiteral("\" was WRONG"),
-                            QStringLiteral("The word was ") + s.PreviousWord},
-                           score, WordPercentText()));
+    announce(
+        spokenVerdict(right,
+                      {QStringLiteral("Your answer \"") + answer + QStringLiteral("\" was WRONG"),
+                       QStringLiteral("The word was ") + s.PreviousWord},
+                      score, WordPercentText()));
     // The user typed here, so the window is already in front.
     Answer->clear();
 }
