@@ -7,7 +7,6 @@
 #include "quiz/score_form.h"
 #include "reference/cheat_form.h"
 #include "reference/cheat_mean_form.h"
-#include "ui/controls.h"
 #include "ui/windows.h"
 #include "words/draw_flags_form.h"
 #include "words/word_quiz_form.h"
@@ -23,38 +22,60 @@ void unloadIfExists()
         w->unload();
 }
 
-} // namespace
-
-ModeWindow *modeWindow(int mode)
+// Takes the mode windows' requests; a receiver of its own, so that each
+// window is connected once however often it is reached.
+class ModeRequests : public QObject
 {
-    switch (mode) {
-    case 0:
-        return &getWindow<QuizForm>();
-    case 1:
-        return &getWindow<WordQuizForm>();
-    case 2:
-        return &getWindow<DrawFlagsForm>();
-    case 3:
-        return &getWindow<MeaningForm>();
-    case 4:
-        return &getWindow<raceMeaningForm>();
-    default:
-        return nullptr;
-    }
+public:
+    void switchTo(Mode mode) { SwitchMode(mode); }
+    void closeAll() { UnloadAllButAbout(); }
+};
+
+ModeRequests &requests()
+{
+    // Lives to the end of the process, past the application object.
+    static auto *receiver = new ModeRequests;
+    return *receiver;
 }
 
-void SwitchMode(int mode)
+ModeWindow &answered(ModeWindow &window)
+{
+    QObject::connect(&window, &ModeWindow::modeSwitchRequested, &requests(),
+                     &ModeRequests::switchTo, Qt::UniqueConnection);
+    QObject::connect(&window, &ModeWindow::closing, &requests(), &ModeRequests::closeAll,
+                     Qt::UniqueConnection);
+    return window;
+}
+
+} // namespace
+
+ModeWindow *modeWindow(Mode mode)
+{
+    switch (mode) {
+    case Mode::FlagQuiz:
+        return &answered(getWindow<QuizForm>());
+    case Mode::WordQuiz:
+        return &answered(getWindow<WordQuizForm>());
+    case Mode::ShowFlags:
+        return &answered(getWindow<DrawFlagsForm>());
+    case Mode::FlagMeanings:
+        return &answered(getWindow<MeaningForm>());
+    case Mode::RaceMeanings:
+        return &answered(getWindow<raceMeaningForm>());
+    }
+    return nullptr;
+}
+
+void SwitchMode(Mode mode)
 {
     ModeWindow *target = modeWindow(mode);
-    if (!target)
-        return;
     const SharedState &s = shared();
     target->moveTwips(s.WindowLeft, s.WindowTop);
     target->refillModeCombo();
     // A mode window is built when it is first shown; those never shown have
     // nothing to hide.
-    for (int m = 0; m < ModeCount; ++m) {
-        ModeWindow *w = ModeWindow::ofMode(m);
+    for (int entry = 0; entry < ModeCount; ++entry) {
+        ModeWindow *w = ModeWindow::find(*modeAt(entry));
         if (w && w != target)
             w->hide();
     }
@@ -72,11 +93,6 @@ void UnloadAllButAbout()
     unloadIfExists<MeaningForm>();
     unloadIfExists<raceMeaningForm>();
     unloadIfExists<ScoreForm>();
-}
-
-void installModeHooks()
-{
-    modeHooks() = {SwitchMode, UnloadAllButAbout};
 }
 
 } // namespace vexo

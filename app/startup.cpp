@@ -5,14 +5,10 @@
 #include "catalogue/substitutes.h"
 #include "core/random.h"
 #include "core/shared_state.h"
-#include "meanings/meaning_form.h"
-#include "meanings/race_meaning_form.h"
 #include "quiz/question_engine.h"
 #include "quiz/quiz_form.h"
-#include "ui/controls.h"
 #include "ui/windows.h"
 #include "words/word_list.h"
-#include "words/word_quiz_form.h"
 
 namespace vexo {
 
@@ -43,21 +39,17 @@ void Main()
     while (WordRejectCode(s.CurrentWord) != 0)
         s.CurrentWord = WordById(RandomWordId());
     s.CurrentWordCoded = AddSubstitutes(s.CurrentWord);
-    prepareWindow<WordQuizForm>(&WordQuizForm::prepareFirstWord);
-
+    // The other quiz windows are built when first opened, and then show
+    // the first question drawn here, as if built now.
     s.MeaningFlag = RandomFlag(FlagMeanings);
-    prepareWindow<MeaningForm>(&MeaningForm::prepareFirstFlag);
-
     s.RaceFlag = RandomFlag(RaceMeanings);
-    prepareWindow<raceMeaningForm>(&raceMeaningForm::prepareFirstFlag);
 
     s.CurrentQuizFlag = RandomFlag(FlagQuizStart);
     QuizForm &quiz = getWindow<QuizForm>();
-    quiz.CurrImage->setPicture(FlagPictureId(s.CurrentQuizFlag));
-    quiz.InstructionLabel->setCaption(InstructionText());
+    quiz.showCurrentFlag(FlagPictureId(s.CurrentQuizFlag));
+    quiz.setInstruction(InstructionText());
 
-    installModeHooks();
-    SwitchMode(0);
+    SwitchMode(Mode::FlagQuiz);
 }
 
 } // namespace vexo

@@ -28,6 +28,7 @@
 #include <QCheckBox>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QLineEdit>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -106,7 +107,7 @@ void startProgram()
 
 // Shows the mode's window as the selector does, the program started once.
 template <class W>
-W &openMode(int mode)
+W &openMode(Mode mode)
 {
     startProgram();
     shared().CurrentMode = mode;
@@ -138,27 +139,27 @@ void measure(benchmark::State &state, Act act)
 
 void BM_FlagQuizAnswer(benchmark::State &state)
 {
-    QuizForm &quiz = openMode<QuizForm>(0);
-    measure(state, [&] { QTest::keyClick(quiz.AnswerBox, Qt::Key_X); });
+    QuizForm &quiz = openMode<QuizForm>(Mode::FlagQuiz);
+    measure(state, [&] { QTest::keyClick(control<QLineEdit>(quiz, QStringLiteral("AnswerBox")), Qt::Key_X); });
 }
 BENCHMARK(BM_FlagQuizAnswer)->Unit(benchmark::kMicrosecond);
 
 void BM_CategoryToggle(benchmark::State &state)
 {
-    QuizForm &quiz = openMode<QuizForm>(0);
+    QuizForm &quiz = openMode<QuizForm>(Mode::FlagQuiz);
     // The worst case: the listing is open and is rebuilt and redrawn.
     getWindow<CheatForm>().show();
-    measure(state, [&] { QTest::mouseClick(quiz.NATOFlags, Qt::LeftButton); });
+    measure(state, [&] { QTest::mouseClick(control<QCheckBox>(quiz, QStringLiteral("NATOFlags")), Qt::LeftButton); });
 }
 BENCHMARK(BM_CategoryToggle)->Unit(benchmark::kMicrosecond);
 
 void BM_ShowFlagsKeystroke(benchmark::State &state)
 {
-    DrawFlagsForm &draw = openMode<DrawFlagsForm>(2);
-    draw.Text1->setText(QStringLiteral("signal"));
+    DrawFlagsForm &draw = openMode<DrawFlagsForm>(Mode::ShowFlags);
+    control<QLineEdit>(draw, QStringLiteral("Text1"))->setText(QStringLiteral("signal"));
     bool typeLetter = true;
     measure(state, [&] {
-        QTest::keyClick(draw.Text1, typeLetter ? Qt::Key_S : Qt::Key_Backspace);
+        QTest::keyClick(control<QLineEdit>(draw, QStringLiteral("Text1")), typeLetter ? Qt::Key_S : Qt::Key_Backspace);
         typeLetter = !typeLetter;
     });
 }
@@ -166,19 +167,19 @@ BENCHMARK(BM_ShowFlagsKeystroke)->Unit(benchmark::kMicrosecond);
 
 void BM_WordQuizAnswer(benchmark::State &state)
 {
-    WordQuizForm &words = openMode<WordQuizForm>(1);
+    WordQuizForm &words = openMode<WordQuizForm>(Mode::WordQuiz);
     measure(
-        state, [&] { words.Answer->setText(QStringLiteral("knot")); },
-        [&] { QTest::keyClick(words.Answer, Qt::Key_Return); });
+        state, [&] { control<QLineEdit>(words, QStringLiteral("Answer"))->setText(QStringLiteral("knot")); },
+        [&] { QTest::keyClick(control<QLineEdit>(words, QStringLiteral("Answer")), Qt::Key_Return); });
 }
 BENCHMARK(BM_WordQuizAnswer)->Unit(benchmark::kMicrosecond);
 
 void BM_MeaningsAnswer(benchmark::State &state)
 {
-    MeaningForm &meanings = openMode<MeaningForm>(3);
+    MeaningForm &meanings = openMode<MeaningForm>(Mode::FlagMeanings);
     measure(
-        state, [&] { meanings.Answer->setCurrentIndex(5); },
-        [&] { QTest::keyClick(meanings.Answer, Qt::Key_Return); });
+        state, [&] { control<QComboBox>(meanings, QStringLiteral("Answer"))->setCurrentIndex(5); },
+        [&] { QTest::keyClick(control<QComboBox>(meanings, QStringLiteral("Answer")), Qt::Key_Return); });
 }
 BENCHMARK(BM_MeaningsAnswer)->Unit(benchmark::kMicrosecond);
 
@@ -207,7 +208,7 @@ __attribute__((noinline)) void profiledFlagAnswers(int count)
 {
     QuizForm &quiz = getWindow<QuizForm>();
     for (int i = 0; i < count; ++i) {
-        QTest::keyClick(quiz.AnswerBox, Qt::Key_X);
+        QTest::keyClick(control<QLineEdit>(quiz, QStringLiteral("AnswerBox")), Qt::Key_X);
         settle();
     }
 }
@@ -229,10 +230,10 @@ int firstOpens()
     time("flags listing:", [] { getWindow<CheatForm>().show(); });
     const char *names[ModeCount] = {
         "", "word quiz:", "Show Flags:", "flag meanings quiz:", "race meanings quiz:"};
-    for (int mode = 1; mode < ModeCount; ++mode) {
-        time(names[mode], [mode] {
-            shared().CurrentMode = mode;
-            SwitchMode(mode);
+    for (int entry = 1; entry < ModeCount; ++entry) {
+        time(names[entry], [entry] {
+            shared().CurrentMode = *modeAt(entry);
+            SwitchMode(*modeAt(entry));
         });
     }
     std::printf("resident memory with every window built: %.1f MB\n", residentMegabytes());

@@ -1,49 +1,41 @@
 #include "catalogue/flag_pictures.h"
 
+#include "catalogue/svg_document.h"
+
 #include <QFile>
-#include <QGuiApplication>
 #include <QHash>
 #include <QIconEngine>
 #include <QPainter>
-#include <QSvgRenderer>
 #include <QXmlStreamReader>
 
 #include <memory>
 #include <unordered_map>
 
-// Resources of a static library must be registered by name, outside any namespace.
-static void initPictureResources()
-{
-    Q_INIT_RESOURCE(flags);
-    Q_INIT_RESOURCE(icons);
-}
-
 namespace vexo {
 
 namespace {
 
-void initResources()
+std::shared_ptr<SvgDocument> parseResource(const QString &path)
 {
-    static const bool done = (initPictureResources(), true);
-    Q_UNUSED(done);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return nullptr;
+    return parseSvg(file.readAll());
 }
 
-QSvgRenderer *renderer(int id)
+QString picturePath(int id)
 {
-    static QHash<int, std::shared_ptr<QSvgRenderer>> renderers;
-    auto it = renderers.constFind(id);
-    if (it != renderers.constEnd())
-        return it->get();
-    initResources();
-    const QString path = QStringLiteral(":/flags/%1").arg(id);
-    std::shared_ptr<QSvgRenderer> svg;
-    if (QFile::exists(path)) {
-        svg = std::make_shared<QSvgRenderer>(path);
-        if (!svg->isValid())
-            svg.reset();
-    }
-    renderers.insert(id, svg);
-    return svg.get();
+    return QStringLiteral(":/flags/%1").arg(id);
+}
+
+// Each picture is parsed once, when it is first drawn.
+SvgDocument *document(int id)
+{
+    static QHash<int, std::shared_ptr<SvgDocument>> documents;
+    auto it = documents.constFind(id);
+    if (it == documents.constEnd())
+        it = documents.insert(id, parseResource(picturePath(id)));
+    return it->get();
 }
 
 // The size the picture's root element declares, read without parsing the
@@ -53,9 +45,8 @@ QSize declaredSize(int id)
     static QHash<int, QSize> sizes;
     if (auto it = sizes.constFind(id); it != sizes.constEnd())
         return *it;
-    initResources();
     QSize size;
-    QFile file(QStringLiteral(":/flags/%1").arg(id));
+    QFile file(picturePath(id));
     if (file.open(QIODevice::ReadOnly)) {
         QXmlStreamReader xml(&file);
         while (!xml.atEnd() && xml.readNext() != QXmlStreamReader::StartElement) {
@@ -65,29 +56,14 @@ QSize declaredSize(int id)
             size = QSize(attributes.value(QLatin1String("width")).toInt(),
                          attributes.value(QLatin1String("height")).toInt());
         }
-        if (size.isEmpty() && renderer(id))
-            size = renderer(id)->defaultSize();
     }
     sizes.insert(id, size);
     return size;
 }
 
-qreal effectiveRatio(qreal devicePixelRatio)
+QPixmap render(const SvgDocument &svg, QSize size, qreal ratio)
 {
-    if (devicePixelRatio > 0)
-        return devicePixelRatio;
-    return qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
-}
-
-QPixmap render(QSvgRenderer &svg, QSize size, qreal ratio)
-{
-    QPixmap pixmap(size * ratio);
-    pixmap.fill(Qt::transparent);
-    {
-        QPainter painter(&pixmap);
-        painter.setRenderHint(QPainter::Antialiasing);
-        svg.render(&painter, QRectF(QPointF(0, 0), QSizeF(pixmap.size())));
-    }
+    QPixmap pixmap = QPixmap::fromImage(svg.render(size * ratio));
     pixmap.setDevicePixelRatio(ratio);
     return pixmap;
 }
@@ -98,15 +74,20 @@ QPixmap render(QSvgRenderer &svg, QSize size, qreal ratio)
 class SvgIconEngine : public QIconEngine
 {
 public:
-    explicit SvgIconEngine(std::shared_ptr<QSvgRenderer> svg) : m_svg(std::move(svg)) {}
+    explicit SvgIconEngine(std::shared_ptr<SvgDocument> svg) : m_svg(std::move(svg)) {}
 
     void paint(QPainter *painter, const QRect &rect, QIcon::Mode, QIcon::State) override
     {
-        m_svg->render(painter, rect);
+        const qreal ratio = painter->device() ? painter->device()->devicePixelRatio() : 1.0;
+        painter->drawPixmap(rect, render(*m_svg, rect.size(), ratio));
     }
     QPixmap pixmap(const QSize &size, QIcon::Mode, QIcon::State) override
     {
         return render(*m_svg, size, 1.0);
+    }
+    QPixmap scaledPixmap(const QSize &size, QIcon::Mode, QIcon::State, qreal scale) override
+    {
+        return render(*m_svg, size, scale);
     }
     // The sizes handed to the window system with every new window. A 256-pixel
     // one would add about 2 ms before the first window appears; desktops draw
@@ -119,7 +100,7 @@ public:
     QString key() const override { return QStringLiteral("vexo-svg"); }
 
 private:
-    std::shared_ptr<QSvgRenderer> m_svg;
+    std::shared_ptr<SvgDocument> m_svg;
 };
 
 } // namespace
@@ -141,10 +122,9 @@ QPixmap FlagPicture(int id, qreal devicePixelRatio)
 
 QPixmap FlagPicture(int id, QSize size, qreal devicePixelRatio)
 {
-    QSvgRenderer *svg = id > 0 ? renderer(id) : nullptr;
-    if (!svg || size.isEmpty())
+    SvgDocument *svg = id > 0 && !size.isEmpty() ? document(id) : nullptr;
+    if (!svg || devicePixelRatio <= 0)
         return QPixmap();
-    const qreal ratio = effectiveRatio(devicePixelRatio);
     struct Key
     {
         int id;
@@ -161,10 +141,10 @@ QPixmap FlagPicture(int id, QSize size, qreal devicePixelRatio)
         }
     };
     static std::unordered_map<Key, QPixmap, KeyHash> cache;
-    const Key key{id, size.width(), size.height(), qRound64(ratio * 1000)};
+    const Key key{id, size.width(), size.height(), qRound64(devicePixelRatio * 1000)};
     auto it = cache.find(key);
     if (it == cache.end())
-        it = cache.emplace(key, render(*svg, size, ratio)).first;
+        it = cache.emplace(key, render(*svg, size, devicePixelRatio)).first;
     return it->second;
 }
 
@@ -173,9 +153,8 @@ QIcon SvgIcon(const QString &resourcePath)
     static QHash<QString, QIcon> icons;
     if (auto it = icons.constFind(resourcePath); it != icons.constEnd())
         return *it;
-    initResources();
-    auto svg = std::make_shared<QSvgRenderer>(resourcePath);
-    const QIcon icon = svg->isValid() ? QIcon(new SvgIconEngine(std::move(svg))) : QIcon();
+    std::shared_ptr<SvgDocument> svg = parseResource(resourcePath);
+    const QIcon icon = svg ? QIcon(new SvgIconEngine(std::move(svg))) : QIcon();
     icons.insert(resourcePath, icon);
     return icon;
 }

@@ -8,20 +8,19 @@
 namespace vexo {
 
 // The one place that turns a picture id into a picture. Pictures are SVG
-// resources rendered for the screen's device pixel ratio and cached, so each
-// is rendered once per size and ratio. An id outside the set gives a null
-// pixmap and an empty size.
+// resources rendered for a device pixel ratio (the ratio of the screen the
+// picture is shown on) and cached, so each is rendered once per size and
+// ratio. An id outside the set gives a null pixmap and an empty size.
 
 bool HasFlagPicture(int id);
 
 // Natural size in logical pixels (45 x 38, 46 x 38, 90 x 30 or 68 x 45).
 QSize FlagPictureSize(int id);
 
-// devicePixelRatio 0 means the application's ratio.
-QPixmap FlagPicture(int id, qreal devicePixelRatio = 0);
+QPixmap FlagPicture(int id, qreal devicePixelRatio);
 
 // Stretched to `size` logical pixels, rendered at that size rather than scaled.
-QPixmap FlagPicture(int id, QSize size, qreal devicePixelRatio = 0);
+QPixmap FlagPicture(int id, QSize size, qreal devicePixelRatio);
 
 // An icon drawn from an SVG resource, at the usual icon sizes.
 QIcon SvgIcon(const QString &resourcePath);

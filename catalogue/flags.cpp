@@ -127,6 +127,17 @@ const QString &NatoSpecialCodes()
     return codes;
 }
 
+const QStringList &NatoSpecialNames()
+{
+    static const QStringList names = [] {
+        QStringList list;
+        for (QChar code : NatoSpecialCodes())
+            list << FlagName(QString(code));
+        return list;
+    }();
+    return names;
+}
+
 QString NatoSpecialCode(int entry)
 {
     if (entry < 1 || entry > NatoSpecialCodes().size())

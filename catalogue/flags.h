@@ -40,4 +40,7 @@ const QString &NatoSpecialCodes();
 // The NATO special-flag code of a 1-based list entry, or an empty text.
 QString NatoSpecialCode(int entry);
 
+// The names of the NATO special flags in that order, as the lists offer them.
+const QStringList &NatoSpecialNames();
+
 } // namespace vexo

@@ -1,6 +1,5 @@
 #include "catalogue/meanings.h"
 
-#include "catalogue/flags.h"
 
 #include <array>
 
@@ -53,18 +52,47 @@ const std::array<Meaning, 30> Meanings{{
     {u'$', "Repeat the 4th flag in the message"},
 }};
 
+// Meanings of the flags used as racing signals.
+const std::array<Meaning, 13> RaceSignals{{
+    {u'B', "Protest"},
+    {u'C', "Change of course while racing"},
+    {u'I', "Prep / Round the ends"},
+    {u'L', "Notice to competitors: come within hail/follow me"},
+    {u'M', "New mark/Round me"},
+    {u'N', "Abandoned"},
+    {u'P', "Preparatory"},
+    {u'S', "Shortened course"},
+    {u'X', "Individual recall"},
+    {u'Y', "Life jacket"},
+    {u'Z', "Prep / % penalty start rule"},
+    {u'!', "General recall"},
+    {u'}', "Postponement"},
+}};
+
+// The text of a one-character code in a table, compared after upper-casing.
+template <std::size_t N>
+QString lookUp(const std::array<Meaning, N> &table, const QString &code)
+{
+    if (code.size() != 1 || code.at(0).unicode() > 255) // U+0131 and U+017F upper-case to I and S
+        return QString();
+    const char16_t upper = code.at(0).toUpper().unicode();
+    for (const Meaning &entry : table) {
+        if (upper == entry.code)
+            return QString::fromLatin1(entry.text);
+    }
+    return QString();
+}
+
 } // namespace
 
 QString FlagMeaning(const QString &code)
 {
-    if (code.size() != 1 || code.at(0).unicode() > 255) // U+0131 and U+017F upper-case to I and S
-        return QString();
-    const QString upper = upperPerChar(code);
-    for (const Meaning &entry : Meanings) {
-        if (upper.at(0).unicode() == entry.code)
-            return QString::fromLatin1(entry.text);
-    }
-    return QString();
+    return lookUp(Meanings, code);
+}
+
+QString RaceMeaning(const QString &code)
+{
+    return lookUp(RaceSignals, code);
 }
 
 } // namespace vexo

@@ -8,4 +8,8 @@ namespace vexo {
 // casing; every other text (digits, NATO codes, empty, longer texts) gives "".
 QString FlagMeaning(const QString &code);
 
+// Meaning of a flag as a racing signal, compared after upper-casing; "" for
+// every flag that is none.
+QString RaceMeaning(const QString &code);
+
 } // namespace vexo

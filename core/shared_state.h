@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/categories.h"
+#include "core/mode.h"
 
 #include <QString>
 #include <QtGlobal>
@@ -31,7 +32,7 @@ struct SharedState
     CategoryBoxes quizCategories{true, true, true, false, false};
 
     // Window placement and mode; positions in twips
-    qint32 CurrentMode = 0;
+    Mode CurrentMode = Mode::FlagQuiz;
     double WindowLeft = 2130;
     double WindowTop = 0;
 

@@ -15,7 +15,7 @@ void checkPicture(int id, const QString &input)
 {
     const bool has = HasFlagPicture(id);
     const QSize size = FlagPictureSize(id);
-    const QPixmap picture = FlagPicture(id);
+    const QPixmap picture = FlagPicture(id, 1.0);
     FUZZ_CHECK(picture.isNull() != has, input);
     FUZZ_CHECK(size.isEmpty() != has, input);
     if (!has)

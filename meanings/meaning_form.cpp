@@ -12,7 +12,7 @@ MeaningForm::MeaningForm()
     // Status is 45 twips taller than drawn (1935) so that its longest text, a
     // wrong answer of G, P or Z at the top score, is not cut off.
     : MeaningQuizWindow(
-          QStringLiteral("MeaningForm"), 3,
+          QStringLiteral("MeaningForm"), Mode::FlagMeanings,
           {4515, 4455, 4440, {240, 480, 1695, 1980}, 2280, {2160, 1920, 2175, 975}, 810},
           {&SharedState::MeaningFlag, &SharedState::MeaningChoice, CheckMeaningAnswer})
 {
@@ -25,6 +25,7 @@ MeaningForm::MeaningForm()
 void MeaningForm::Form_Load()
 {
     setAnswerEntries(MeaningEntries());
+    showFirstFlag();
 }
 
 void MeaningForm::afterPreviousShown()

@@ -11,9 +11,11 @@ class MeaningForm : public MeaningQuizWindow
     Q_OBJECT
 public:
     MeaningForm();
-    // Fills the answer list with the prompt and the 26 meanings, nothing selected.
+    // Fills the answer list with the prompt and the 26 meanings, and shows
+    // the first flag.
     void Form_Load();
 
+private:
     QPushButton *Go;
 
 protected:

@@ -18,28 +18,6 @@ namespace {
 // Letters in the alphabetical order of their meaning texts.
 const QString MeaningOrder = QStringLiteral("RIEFYJSBAHGZVWKPTDOQMNXCUL");
 
-struct RaceSignal
-{
-    const char16_t *code;
-    const char *meaning;
-};
-
-const std::array<RaceSignal, 13> RaceTable{{
-    {u"B", "Protest"},
-    {u"C", "Change of course while racing"},
-    {u"I", "Prep / Round the ends"},
-    {u"L", "Notice to competitors: come within hail/follow me"},
-    {u"M", "New mark/Round me"},
-    {u"N", "Abandoned"},
-    {u"P", "Preparatory"},
-    {u"S", "Shortened course"},
-    {u"X", "Individual recall"},
-    {u"Y", "Life jacket"},
-    {u"Z", "Prep / % penalty start rule"},
-    {u"!", "General recall"},
-    {u"}", "Postponement"},
-}};
-
 // Codes of the race answer list, positions 1 to 13.
 const QString RaceOrder = QStringLiteral("NCL!XYM}ZIPBS");
 
@@ -68,12 +46,6 @@ QString codeAt(const QString &order, int position)
     return position >= 1 && position <= order.size() ? order.mid(position - 1, 1) : QString();
 }
 
-QString scoreLine(qint32 right, qint32 asked)
-{
-    return QStringLiteral("Score is ") + QString::number(right) + QStringLiteral(" / ") +
-           QString::number(asked);
-}
-
 MeaningVerdict judge(const QuizState &q, const QuizRules &rules)
 {
     q.answer = rules.answerCode(q.choice);
@@ -81,10 +53,10 @@ MeaningVerdict judge(const QuizState &q, const QuizRules &rules)
     CountAnswer(q.right, q.asked, isRight);
     q.percent = CutPercent(q.right, q.asked);
     if (isRight)
-        q.status = QStringLiteral("Correct!\r") + scoreLine(q.right, q.asked);
+        q.status = QStringLiteral("Correct!\r") + ScoreLine(q.right, q.asked);
     else
         q.status = QStringLiteral("WRONG.\rYour answer was: \r\r") + rules.meaning(q.answer) +
-                   QStringLiteral("\r\r") + scoreLine(q.right, q.asked);
+                   QStringLiteral("\r\r") + ScoreLine(q.right, q.asked);
 
     for (int i = HistoryDepth; i >= 1; --i)
         q.recent[i] = q.recent[i - 1];
@@ -103,8 +75,8 @@ MeaningVerdict judge(const QuizState &q, const QuizRules &rules)
     verdict.previousName = FlagName(verdict.previousCode);
     verdict.previousMeaning = rules.meaning(verdict.previousCode);
     verdict.status = q.status;
-    verdict.percent = PercentText(q.percent) + QLatin1Char('%');
-    const QString score = scoreLine(q.right, q.asked);
+    verdict.percent = PercentCaption(q.percent);
+    const QString score = ScoreLine(q.right, q.asked);
     verdict.spoken =
         spokenVerdict(isRight,
                       {QStringLiteral("WRONG. Your answer was: ") + rules.meaning(q.answer),
@@ -150,16 +122,6 @@ const QStringList &RaceEntries()
         return list;
     }();
     return entries;
-}
-
-QString RaceMeaning(const QString &code)
-{
-    const QString upper = upperPerChar(code);
-    for (const RaceSignal &signal : RaceTable) {
-        if (upper == QStringView(signal.code))
-            return QString::fromLatin1(signal.meaning);
-    }
-    return QString();
 }
 
 QString RaceAnswerCode(int position)

@@ -34,8 +34,6 @@ MeaningVerdict CheckMeaningAnswer();
 
 // Race meanings quiz: the prompt, then the 13 racing meanings sorted.
 const QStringList &RaceEntries();
-// Racing meaning of a flag code, compared after upper-casing; "" if none.
-QString RaceMeaning(const QString &code);
 QString RaceAnswerCode(int position);
 MeaningVerdict CheckRaceAnswer();
 

@@ -41,7 +41,7 @@ Label *makeLabel(QWidget *parent, const char *name, const TwipsBox &box)
 
 } // namespace
 
-MeaningQuizWindow::MeaningQuizWindow(const QString &objectName, int mode,
+MeaningQuizWindow::MeaningQuizWindow(const QString &objectName, Mode mode,
                                      const MeaningWindowLayout &layout,
                                      const MeaningQuizRules &rules)
     : ModeWindow(objectName, mode, layout.clientWidth, 6825, 1815), m_rules(rules)
@@ -95,7 +95,6 @@ MeaningQuizWindow::MeaningQuizWindow(const QString &objectName, int mode,
     Answer->setFocus();
 
     connect(Answer, &PickList::enterPressed, this, &MeaningQuizWindow::Answer_KeyPress);
-    connect(Answer, &PickList::clicked, this, &MeaningQuizWindow::Answer_Click);
     connect(CheatButton, &QPushButton::clicked, this, &MeaningQuizWindow::CheatButton_Click);
     connect(Command1, &QPushButton::clicked, this, &MeaningQuizWindow::Command1_Click);
     connect(AboutButton, &QPushButton::clicked, this, &MeaningQuizWindow::AboutButton_Click);
@@ -143,7 +142,7 @@ void MeaningQuizWindow::fitPromptToList()
     Answer->setFont(font);
 }
 
-void MeaningQuizWindow::prepareFirstFlag()
+void MeaningQuizWindow::showFirstFlag()
 {
     CurrImage->setPicture(FlagPictureId(shared().*m_rules.flag));
     Answer->setListIndex(0);

@@ -52,14 +52,18 @@ class MeaningQuizWindow : public ModeWindow
 {
     Q_OBJECT
 public:
-    MeaningQuizWindow(const QString &objectName, int mode, const MeaningWindowLayout &layout,
+    MeaningQuizWindow(const QString &objectName, Mode mode, const MeaningWindowLayout &layout,
                       const MeaningQuizRules &rules);
 
-    // Start-up's share: shows the quiz's first flag and selects the prompt.
-    void prepareFirstFlag();
+    // Shows the flag start-up drew and selects the prompt: built when first
+    // opened, the window looks as if built at start.
+    void showFirstFlag();
 
     QWidget *answerControl() const override;
 
+protected:
+    // The controls, named as the window's design names them; tests find them
+    // by those names.
     ImageBox *CurrImage;
     LineControl *CurrLine;
     PickList *Answer;
@@ -86,7 +90,6 @@ protected:
 
 private:
     void Answer_KeyPress();
-    void Answer_Click() {}
     void CheatButton_Click();
     void Command1_Click();
     void AboutButton_Click();

@@ -11,8 +11,8 @@ class raceMeaningForm : public MeaningQuizWindow
     Q_OBJECT
 public:
     raceMeaningForm();
-    // The list is part of the window's design; nothing to load.
-    void Form_Load() {}
+    // The list is part of the window's design; shows the first flag.
+    void Form_Load() { showFirstFlag(); }
 };
 
 } // namespace vexo

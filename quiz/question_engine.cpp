@@ -89,6 +89,17 @@ QString PercentText(double percent)
     return QLocale().toString(percent, 'g', 15);
 }
 
+QString PercentCaption(double percent)
+{
+    return PercentText(percent) + QLatin1Char('%');
+}
+
+QString ScoreLine(qint32 right, qint32 asked, QStringView between)
+{
+    return QStringLiteral("Score is ") + QString::number(right) + between.toString() +
+           QString::number(asked);
+}
+
 void NextQuestion(QuizView &view)
 {
     SharedState &s = shared();
@@ -101,7 +112,7 @@ void NextQuestion(QuizView &view)
     if (answered) {
         const int tally = tallyIndex(s.CurrentQuizFlag);
         CountAnswer(s.QuizRightCount, s.QuizAskedCount, right);
-        score = QStringLiteral("Score is %1 / %2").arg(s.QuizRightCount).arg(s.QuizAskedCount);
+        score = ScoreLine(s.QuizRightCount, s.QuizAskedCount);
         if (right) {
             CountUp(s.RightTally[tally]);
             s.QuizStatusText = QStringLiteral("Correct!\r") + score;
@@ -150,7 +161,7 @@ void NextQuestion(QuizView &view)
         PreviousAnswerView shown;
         shown.pictureId = FlagPictureId(previous, s.PreviousShownAsNATONumber == 1);
         shown.status = s.QuizStatusText;
-        shown.percent = PercentText(s.QuizPercent) + QLatin1Char('%');
+        shown.percent = PercentCaption(s.QuizPercent);
         shown.name = FlagName(previous);
         shown.meaning = FlagMeaning(previous);
         shown.spoken =

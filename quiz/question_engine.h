@@ -55,6 +55,13 @@ double CutPercent(qint64 right, qint64 asked);
 // number format (66.6, 100, 0).
 QString PercentText(double percent);
 
+// The percentage label of every quiz: "66.6%".
+QString PercentCaption(double percent);
+
+// The last line of every quiz's status: "Score is 2 / 3"; the word quiz
+// writes the counts closer, "Score is 2/3".
+QString ScoreLine(qint32 right, qint32 asked, QStringView between = u" / ");
+
 // Judges LastAnswer against the flag shown, keeps score and tallies, draws the
 // next flag and shows it.
 void NextQuestion(QuizView &view);

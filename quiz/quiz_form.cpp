@@ -20,7 +20,7 @@
 
 namespace vexo {
 
-QuizForm::QuizForm() : ModeWindow(QStringLiteral("QuizForm"), 0, 4035, 7305, 1815)
+QuizForm::QuizForm() : ModeWindow(QStringLiteral("QuizForm"), Mode::FlagQuiz, 4035, 7305, 1815)
 {
     modeCombo()->setToolTip(QStringLiteral("Select program mode"));
 
@@ -150,10 +150,7 @@ QuizForm::QuizForm() : ModeWindow(QStringLiteral("QuizForm"), 0, 4035, 7305, 181
 
 void QuizForm::Form_Load()
 {
-    QStringList entries{QStringLiteral("Choose NATO:")};
-    for (QChar code : NatoSpecialCodes())
-        entries << FlagName(QString(code));
-    NonAlphaNum->setEntries(entries);
+    NonAlphaNum->setEntries(QStringList{QStringLiteral("Choose NATO:")} + NatoSpecialNames());
     NonAlphaNum->setCurrentIndex(0);
 }
 
@@ -166,6 +163,11 @@ CategoryBoxes QuizForm::categoryBoxes() const
 void QuizForm::showCurrentFlag(int pictureId)
 {
     CurrImage->setPicture(pictureId);
+}
+
+void QuizForm::setInstruction(const QString &caption)
+{
+    InstructionLabel->setCaption(caption);
 }
 
 void QuizForm::showPreviousAnswer(const PreviousAnswerView &previous)
@@ -208,7 +210,10 @@ void QuizForm::AnswerBox_Change()
     s.LastAnswer = upperPerChar(AnswerBox->text());
     if (s.AnswerEventsOn != 0) {
         NextQuestion(*this);
-        getWindow<ScoreForm>().Redraw();
+        // An open chart follows the answer; one opened later draws the
+        // tallies as they are then.
+        if (ScoreForm *score = existingWindow<ScoreForm>())
+            score->Redraw();
     }
 }
 
@@ -323,10 +328,5 @@ void QuizForm::publishCategories()
         listing->Form_Load();
 }
 
-void QuizForm::queryUnload()
-{
-    if (modeHooks().unloadAllButAbout)
-        modeHooks().unloadAllButAbout();
-}
 
 } // namespace vexo

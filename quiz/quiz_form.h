@@ -32,7 +32,12 @@ public:
     void beep() override;
 
     QWidget *answerControl() const override;
+    // The note on typing substitutes, set by start-up.
+    void setInstruction(const QString &caption);
 
+private:
+    // The controls, named as the window's design names them; tests find them
+    // by those names.
     Label *QuestionLabel;
     ImageBox *CurrImage;
     LineControl *CurrLine;
@@ -67,7 +72,6 @@ public:
 
 protected:
     void afterModePick() override;
-    void queryUnload() override;
 
 private:
     void AnswerBox_Change();

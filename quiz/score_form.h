@@ -39,6 +39,9 @@ public:
     // Selects page 0 (letters and substitutes) or 1 (numbers and NATO).
     void selectPage(int page);
 
+private:
+    // The scale of the last drawing, and the controls, named as the window's
+    // design names them; tests find the controls by those names.
     qint64 blockwidth = 300;
     qint64 factor = 1;
     qint64 barWidth = 300;

@@ -22,6 +22,9 @@ public:
     // What it returns is not looked at: a link nothing can open is ignored.
     static std::function<bool(const QUrl &)> urlOpener;
 
+private:
+    // The controls, named as the window's design names them; tests find them
+    // by those names.
     QLabel *picIcon;
     Label *lblTitle;
     Label *lblVersion;

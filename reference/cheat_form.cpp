@@ -28,12 +28,8 @@ constexpr double LabelHeight = 175;
 constexpr double RowPitch = 581.25;
 constexpr double FirstRowTop = 225;
 
-// Title bar and borders, which a window's height and width include but Qt's
-// client size does not; Qt cannot measure them before the window is mapped.
-constexpr double DecorationWidth = 120;
-constexpr double DecorationHeight = 450;
-// The flag quiz window's width, until it exists.
-constexpr double QuizFormWidth = 4035 + DecorationWidth;
+// The flag quiz window's inner width, until it exists.
+constexpr double QuizFormClientWidth = 4035;
 
 struct Category
 {
@@ -287,7 +283,7 @@ void CheatForm::Form_Load()
     double next = 0;
     for (int f = 0; f < FrameCount; ++f) {
         const bool place =
-            shared().CurrentMode == 0 ? ticked[f] : (f == Letters || f == Substitutes);
+            shared().CurrentMode == Mode::FlagQuiz ? ticked[f] : (f == Letters || f == Substitutes);
         framePlaced[f] = place;
         if (place) {
             frameTop[f] = next + 75;
@@ -300,10 +296,15 @@ void CheatForm::Form_Load()
     }
 
     formHeight = next + 500;
-    setClientSizeTwips(formWidth - DecorationWidth, formHeight - DecorationHeight);
+    // The window's size includes its frame; Qt's client size does not.
+    const QMargins frame = decoration();
+    setClientSizeTwips(formWidth - pixelsToTwips(frame.left() + frame.right()),
+                       formHeight - pixelsToTwips(frame.top() + frame.bottom()));
     // Beside the flag quiz window.
-    const ModeWindow *quiz = ModeWindow::ofMode(0);
-    const double quizWidth = quiz ? pixelsToTwips(quiz->frameGeometry().width()) : QuizFormWidth;
+    const ModeWindow *quiz = ModeWindow::find(Mode::FlagQuiz);
+    const double quizWidth =
+        quiz ? pixelsToTwips(quiz->frameGeometry().width())
+             : QuizFormClientWidth + pixelsToTwips(frame.left() + frame.right());
     moveTwips(shared().WindowLeft + quizWidth, shared().WindowTop);
 
     for (int f = 0; f < FrameCount; ++f)

@@ -24,6 +24,9 @@ public:
     // Rebuilds the whole listing from the mode and the flag quiz's boxes.
     void Form_Load();
 
+private:
+    // The controls, named as the window's design names them; tests find them
+    // by those names.
     Frame *LettersFrame;
     Frame *NumPennantFrm;
     Frame *SubFrame;

@@ -20,8 +20,6 @@ constexpr double LabelHeight = 7275;
 constexpr double ClientWidth = 4620;
 constexpr double ClientHeight = 7470;
 constexpr double BottomMargin = ClientHeight - Margin - LabelHeight;
-// Room for the title bar and borders, which Qt cannot measure before showing.
-constexpr int DecorationHeight = 40;
 
 } // namespace
 
@@ -84,7 +82,7 @@ void CheatMeanForm::fitToText()
     int height = pageHeight;
     int width = page->width();
     if (const QScreen *where = screen()) {
-        const int room = where->availableGeometry().height() - DecorationHeight;
+        const int room = where->availableGeometry().marginsRemoved(decoration()).height();
         if (room > 0 && room < pageHeight) {
             height = room;
             width += style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, Scroller);

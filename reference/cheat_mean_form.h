@@ -17,6 +17,9 @@ public:
     // Lists "A" to "Z" with their meanings and grows the window to show them all.
     void Form_Load();
 
+private:
+    // The controls, named as the window's design names them; tests find them
+    // by those names.
     QScrollArea *Scroller;
     Label *Meanings;
 

@@ -3,6 +3,7 @@
 #include "app/mode_switch.h"
 #include "core/random.h"
 #include "core/shared_state.h"
+#include "ui/controls.h"
 #include "ui/windows.h"
 
 #include <QCoreApplication>
@@ -37,6 +38,17 @@ inline void closeWindows()
 {
     UnloadAllButAbout();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// The picture ids of a word window's twelve boxes, top down; 0 for a gap.
+inline QList<int> hoistIds(const QWidget &window)
+{
+    QList<int> ids;
+    for (int i = 0; i < 12; ++i) {
+        const ImageBox *box = control<ImageBox>(window, QStringLiteral("Image1_%1").arg(i));
+        ids << (box->isVisibleTo(box->parentWidget()) ? box->pictureId() : 0);
+    }
+    return ids;
 }
 
 } // namespace vexo::test

@@ -23,6 +23,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QPainter>
+#include <QStyleOptionComboBox>
 #include <QTest>
 
 using namespace vexo;
@@ -89,15 +90,15 @@ private Q_SLOTS:
         QApplication::setQuitOnLastWindowClosed(false);
         test::freshRun(9);
         Main();
-        for (int mode = 0; mode < ModeCount; ++mode)
-            modeWindow(mode);
+        for (int entry = 0; entry < ModeCount; ++entry)
+            modeWindow(*modeAt(entry));
         getWindow<CheatForm>();
         getWindow<CheatMeanForm>();
         getWindow<ScoreForm>();
         aboutWindow();
         // The listing shows every category.
         QuizForm &quiz = getWindow<QuizForm>();
-        quiz.AllCheck->setChecked(true);
+        control<QCheckBox>(quiz, QStringLiteral("AllCheck"))->setChecked(true);
     }
 
     void captionsAsBuilt()
@@ -117,6 +118,19 @@ private Q_SLOTS:
                 QVERIFY2(
                     needed.width() <= room.width() && needed.height() <= room.height(),
                     qPrintable(window->objectName() + "/" + button->objectName() + ": " + text));
+            }
+            // A closed list shows its entry whole, the meaning quizzes' prompt
+            // included.
+            for (const PickList *list : window->findChildren<PickList *>()) {
+                QStyleOptionComboBox option;
+                option.initFrom(list);
+                option.rect = list->rect();
+                const QRect field = list->style()->subControlRect(
+                    QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, list);
+                QVERIFY2(list->fontMetrics().horizontalAdvance(list->currentText()) <=
+                             field.width(),
+                         qPrintable(window->objectName() + "/" + list->objectName() + ": " +
+                                    list->currentText()));
             }
         }
     }
@@ -150,7 +164,8 @@ private Q_SLOTS:
             s.WordRightCount = CountLimit - 1;
             s.WordAskedCount = CountLimit - 1;
             s.CurrentWord = word;
-            words.Answer->setProgramText(next % 2 ? word : answers.at(next / 2 % answers.size()));
+            control<TypingLimitEdit>(words, QStringLiteral("Answer"))
+                ->setProgramText(next % 2 ? word : answers.at(next / 2 % answers.size()));
             ++next;
             words.CheckWordAnswer();
             const QString cut = cutCaptions(&words);
@@ -168,18 +183,20 @@ private Q_SLOTS:
     void meaningAnswers()
     {
         QFETCH(int, mode);
-        auto *window = static_cast<MeaningQuizWindow *>(modeWindow(mode));
+        auto *window = static_cast<MeaningQuizWindow *>(modeWindow(*modeAt(mode)));
         SharedState &s = shared();
         const QString codes = mode == 3 ? QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ")
                                         : QStringLiteral("}BCILMNPSXYZ!");
-        for (int position = 1; position < window->Answer->count(); ++position) {
+        for (int position = 1;
+             position < control<PickList>(*window, QStringLiteral("Answer"))->count(); ++position) {
             for (QChar flag : codes) {
                 qint32 &right = mode == 3 ? s.MeaningRightCount : s.RaceRightCount;
                 qint32 &asked = mode == 3 ? s.MeaningAskedCount : s.RaceAskedCount;
                 right = asked = CountLimit - 1;
                 (mode == 3 ? s.MeaningFlag : s.RaceFlag) = QString(flag);
-                window->Answer->setCurrentIndex(position);
-                QTest::keyClick(window->Answer, Qt::Key_Return);
+                control<PickList>(*window, QStringLiteral("Answer"))->setCurrentIndex(position);
+                QTest::keyClick(control<PickList>(*window, QStringLiteral("Answer")),
+                                Qt::Key_Return);
                 const QString cut = cutCaptions(window);
                 QVERIFY2(cut.isEmpty(), qPrintable(cut));
             }
@@ -203,7 +220,7 @@ private Q_SLOTS:
     // Bold captions are visibly heavier than regular text of the same size.
     void boldIsBold()
     {
-        const Label *percent = getWindow<QuizForm>().Percent;
+        const Label *percent = control<Label>(getWindow<QuizForm>(), "Percent");
         QFont regular = percent->font();
         regular.setBold(false);
         const QString text = QStringLiteral("Bold 50%");

@@ -70,19 +70,21 @@ void pick(PickList *list, int position)
 
 void answer(MeaningQuizWindow &window, int position)
 {
-    pick(window.Answer, position);
-    QTest::keyClick(window.Answer, Qt::Key_Return);
+    pick(control<PickList>(window, QStringLiteral("Answer")), position);
+    QTest::keyClick(control<PickList>(window, QStringLiteral("Answer")), Qt::Key_Return);
 }
 
-// The quiz window as start-up leaves it, asking `flag`, and shown.
-MeaningQuizWindow &openQuiz(bool race, const QString &flag, bool prepared = true)
+// The quiz window as start-up leaves it, asking `flag`, and shown; or with
+// no entry of its list selected.
+MeaningQuizWindow &openQuiz(bool race, const QString &flag, bool selected = true)
 {
     flagOf(race) = flag;
     MeaningQuizWindow &window = race
                                     ? static_cast<MeaningQuizWindow &>(getWindow<raceMeaningForm>())
                                     : getWindow<MeaningForm>();
-    if (prepared)
-        window.prepareFirstFlag();
+    window.showFirstFlag();
+    if (!selected)
+        control<PickList>(window, "Answer")->setCurrentIndex(-1);
     window.show();
     return window;
 }
@@ -230,24 +232,29 @@ private Q_SLOTS:
         QFETCH(QString, name);
         QFETCH(QString, meaning);
         MeaningQuizWindow &form = openQuiz(race, flag);
-        QCOMPARE(form.CurrImage->pictureId(), FlagPictureId(flag));
-        QVERIFY(!form.PrevAnswerFrame->borderShown());
-        QVERIFY(!form.PrevLine->isVisible());
+        QCOMPARE(control<ImageBox>(form, QStringLiteral("CurrImage"))->pictureId(),
+                 FlagPictureId(flag));
+        QVERIFY(!control<Frame>(form, QStringLiteral("PrevAnswerFrame"))->borderShown());
+        QVERIFY(!control<LineControl>(form, QStringLiteral("PrevLine"))->isVisible());
         answer(form, positionOf(race, chosen));
 
-        QCOMPARE(form.Status->caption(), status);
-        QCOMPARE(form.Percent->caption(), percent);
-        QCOMPARE(form.PrevAnswer->caption(), name);
-        QCOMPARE(form.Meaning->caption(), meaning);
-        QCOMPARE(form.PrevImage->pictureId(), FlagPictureId(flag));
-        QVERIFY(form.PrevAnswerFrame->borderShown());
-        QCOMPARE(form.PrevAnswerFrame->title(), QStringLiteral("Previous Answer"));
-        QVERIFY(form.PrevLine->isVisible());
-        QCOMPARE(form.Answer->currentIndex(), 0);
+        QCOMPARE(control<Label>(form, QStringLiteral("Status"))->caption(), status);
+        QCOMPARE(control<Label>(form, QStringLiteral("Percent"))->caption(), percent);
+        QCOMPARE(control<Label>(form, QStringLiteral("PrevAnswer"))->caption(), name);
+        QCOMPARE(control<Label>(form, QStringLiteral("Meaning"))->caption(), meaning);
+        QCOMPARE(control<ImageBox>(form, QStringLiteral("PrevImage"))->pictureId(),
+                 FlagPictureId(flag));
+        QVERIFY(control<Frame>(form, QStringLiteral("PrevAnswerFrame"))->borderShown());
+        QCOMPARE(control<Frame>(form, QStringLiteral("PrevAnswerFrame"))->title(),
+                 QStringLiteral("Previous Answer"));
+        QVERIFY(control<LineControl>(form, QStringLiteral("PrevLine"))->isVisible());
+        QCOMPARE(control<PickList>(form, QStringLiteral("Answer"))->currentIndex(), 0);
         QVERIFY(flagOf(race) != flag);
-        QCOMPARE(form.CurrImage->pictureId(), FlagPictureId(flagOf(race)));
-        const QStringList tips{form.PrevImage->toolTip(), form.PrevAnswer->toolTip(),
-                               form.Meaning->toolTip()};
+        QCOMPARE(control<ImageBox>(form, QStringLiteral("CurrImage"))->pictureId(),
+                 FlagPictureId(flagOf(race)));
+        const QStringList tips{control<ImageBox>(form, QStringLiteral("PrevImage"))->toolTip(),
+                               control<Label>(form, QStringLiteral("PrevAnswer"))->toolTip(),
+                               control<Label>(form, QStringLiteral("Meaning"))->toolTip()};
         if (race)
             QCOMPARE(tips, QStringList(3));
         else
@@ -277,13 +284,13 @@ private Q_SLOTS:
             const int right = positionOf(false, shared().MeaningFlag);
             answer(form, given == u'+' ? right : (right == 1 ? 2 : 1));
         }
-        QCOMPARE(form.Percent->caption(), percent);
+        QCOMPARE(control<Label>(form, QStringLiteral("Percent"))->caption(), percent);
         QCOMPARE(shared().MeaningAskedCount, answers.size());
     }
 
     void confirmingNothingChangesNothing_data()
     {
-        QTest::addColumn<bool>("prepared");
+        QTest::addColumn<bool>("selected");
         QTest::addColumn<QString>("action");
         QTest::addRow("Enter on prompt") << true << "enter";
         QTest::addRow("button on prompt") << true << "button";
@@ -292,40 +299,43 @@ private Q_SLOTS:
     }
     void confirmingNothingChangesNothing()
     {
-        QFETCH(bool, prepared);
+        QFETCH(bool, selected);
         QFETCH(QString, action);
-        auto &form = static_cast<MeaningForm &>(openQuiz(false, QStringLiteral("Q"), prepared));
+        auto &form = static_cast<MeaningForm &>(openQuiz(false, QStringLiteral("Q"), selected));
         EnterCounter leaks;
         form.installEventFilter(&leaks);
-        const int selected = form.Answer->currentIndex();
+        const int shown = control<PickList>(form, QStringLiteral("Answer"))->currentIndex();
         for (int i = 0; i < 3; ++i) {
             if (action == QStringLiteral("button"))
-                QTest::mouseClick(form.Go, Qt::LeftButton);
+                QTest::mouseClick(control<QPushButton>(form, QStringLiteral("Go")), Qt::LeftButton);
             else if (action == QStringLiteral("enter"))
-                QTest::keyClick(form.Answer, Qt::Key_Return);
+                QTest::keyClick(control<PickList>(form, QStringLiteral("Answer")), Qt::Key_Return);
             else
-                QTest::keyClicks(form.Answer, action);
+                QTest::keyClicks(control<PickList>(form, QStringLiteral("Answer")), action);
         }
         if (action.startsWith(u'm'))
-            QVERIFY(form.Answer->currentIndex() != selected);
+            QVERIFY(control<PickList>(form, QStringLiteral("Answer"))->currentIndex() != shown);
         else
-            QCOMPARE(form.Answer->currentIndex(), selected);
+            QCOMPARE(control<PickList>(form, QStringLiteral("Answer"))->currentIndex(), shown);
         QCOMPARE(leaks.seen, 0);
         QCOMPARE(shared().MeaningAskedCount, 0);
         QCOMPARE(shared().MeaningFlag, QStringLiteral("Q"));
-        QCOMPARE(form.Status->caption(), QString());
-        QVERIFY(!form.PrevAnswerFrame->borderShown());
+        QCOMPARE(control<Label>(form, QStringLiteral("Status"))->caption(), QString());
+        QVERIFY(!control<Frame>(form, QStringLiteral("PrevAnswerFrame"))->borderShown());
     }
 
     void enterButtonJudgesAndKeepsFocusOnList()
     {
         auto &form = static_cast<MeaningForm &>(openQuiz(false, QStringLiteral("H")));
         QVERIFY(QTest::qWaitForWindowExposed(&form));
-        pick(form.Answer, positionOf(false, QStringLiteral("H")));
-        QTest::mouseClick(form.Go, Qt::LeftButton);
-        QCOMPARE(form.Status->caption(), QStringLiteral("Correct!\rScore is 1 / 1"));
-        QCOMPARE(form.PrevAnswer->caption(), QStringLiteral("Hotel"));
-        QCOMPARE(form.focusWidget(), form.Answer);
+        pick(control<PickList>(form, QStringLiteral("Answer")),
+             positionOf(false, QStringLiteral("H")));
+        QTest::mouseClick(control<QPushButton>(form, QStringLiteral("Go")), Qt::LeftButton);
+        QCOMPARE(control<Label>(form, QStringLiteral("Status"))->caption(),
+                 QStringLiteral("Correct!\rScore is 1 / 1"));
+        QCOMPARE(control<Label>(form, QStringLiteral("PrevAnswer"))->caption(),
+                 QStringLiteral("Hotel"));
+        QCOMPARE(form.focusWidget(), control<PickList>(form, QStringLiteral("Answer")));
     }
 
     void noFlagBackWithinEleven_data()
@@ -345,8 +355,10 @@ private Q_SLOTS:
         MeaningQuizWindow &form = openQuiz(race, QStringLiteral("B"));
         QStringList asked{flagOf(race)};
         for (int turn = 0; turn < 150; ++turn) {
-            answer(form, 1 + randomBelow(form.Answer->count() - 1));
-            QCOMPARE(form.CurrImage->pictureId(), FlagPictureId(flagOf(race)));
+            answer(form,
+                   1 + randomBelow(control<PickList>(form, QStringLiteral("Answer"))->count() - 1));
+            QCOMPARE(control<ImageBox>(form, QStringLiteral("CurrImage"))->pictureId(),
+                     FlagPictureId(flagOf(race)));
             asked << flagOf(race);
         }
         for (qsizetype i = 0; i + 12 <= asked.size(); ++i) {
@@ -355,105 +367,21 @@ private Q_SLOTS:
         }
     }
 
-    void tabOrder_data()
-    {
-        QTest::addColumn<bool>("race");
-        QTest::addColumn<QStringList>("order");
-        QTest::addRow("meanings") << false << QStringList{"Go",          "CheatButton", "Command1",
-                                                          "AboutButton", "ModeCombo",   "Answer"};
-        QTest::addRow("race, no Go")
-            << true << QStringList{"CheatButton", "Command1", "AboutButton", "ModeCombo", "Answer"};
-    }
-    void tabOrder()
-    {
-        QFETCH(bool, race);
-        QFETCH(QStringList, order);
-        MeaningQuizWindow &form = openQuiz(race, QStringLiteral("M"));
-        QCOMPARE(form.findChild<QPushButton *>(QStringLiteral("Go")) != nullptr, !race);
-        QVERIFY(QTest::qWaitForWindowActive(&form));
-        QCOMPARE(form.focusWidget(), form.Answer);
-        for (const QString &next : order) {
-            QTest::keyClick(form.focusWidget(), Qt::Key_Tab);
-            QCOMPARE(form.focusWidget()->objectName(), next);
-        }
-    }
-
-    // Every text a window can show fits its control: the prompt in the closed
-    // list, and every status, name and meaning.
-    void captionsFit_data()
-    {
-        QTest::addColumn<bool>("race");
-        QTest::addRow("meanings") << false;
-        QTest::addRow("race") << true;
-    }
-    void captionsFit()
-    {
-        QFETCH(bool, race);
-        MeaningQuizWindow &form = openQuiz(race, QStringLiteral("M"));
-        QStyleOptionComboBox option;
-        option.initFrom(form.Answer);
-        option.rect = form.Answer->rect();
-        const QRect field = form.Answer->style()->subControlRect(
-            QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, form.Answer);
-        QVERIFY(form.Answer->fontMetrics().horizontalAdvance(form.Answer->itemText(0)) <=
-                field.width() - 4);
-
-        auto fits = [](const Label *label) {
-            return label->heightForWidth(label->width()) <= label->height();
-        };
-        SharedState &s = shared();
-        for (int p = 1; p < form.Answer->count(); ++p) {
-            // With wide scores: entry p chosen wrongly, then entry p's flag missed.
-            s.MeaningRightCount = s.RaceRightCount = s.MeaningAskedCount = s.RaceAskedCount = 32000;
-            const int other = p == 1 ? 2 : 1;
-            flagOf(race) = answerCodeOf(race)(other);
-            answer(form, p);
-            QVERIFY2(fits(form.Status), qPrintable(form.Status->caption()));
-            flagOf(race) = answerCodeOf(race)(p);
-            answer(form, other);
-            QVERIFY2(fits(form.Meaning), qPrintable(form.Meaning->caption()));
-            QVERIFY(fits(form.PrevAnswer));
-        }
-    }
-
-    void buttonsOpenTheirWindows_data()
-    {
-        QTest::addColumn<bool>("race");
-        QTest::addColumn<QString>("button");
-        QTest::addColumn<QString>("window");
-        for (bool race : {false, true}) {
-            const char *quiz = race ? "race" : "meanings";
-            QTest::addRow("%s flags help", quiz) << race << "CheatButton"
-                                                 << "CheatForm";
-            QTest::addRow("%s meanings help", quiz) << race << "Command1"
-                                                    << "CheatMeanForm";
-            QTest::addRow("%s about", quiz) << race << "AboutButton"
-                                            << "frmAbout";
-        }
-    }
-    void buttonsOpenTheirWindows()
-    {
-        QFETCH(bool, race);
-        QFETCH(QString, button);
-        QFETCH(QString, window);
-        MeaningQuizWindow &form = openQuiz(race, QStringLiteral("C"));
-        QTest::mouseClick(form.findChild<QPushButton *>(button), Qt::LeftButton);
-        QCOMPARE(visibleWindowsNamed(window), 1);
-        QVERIFY(form.isVisible());
-    }
-
     void meaningsHelpIsOneWindowOf26Lines()
     {
         MeaningQuizWindow &meanings = openQuiz(false, QStringLiteral("D"));
         MeaningQuizWindow &race = openQuiz(true, QStringLiteral("N"));
-        QTest::mouseClick(meanings.Command1, Qt::LeftButton);
-        QTest::mouseClick(race.Command1, Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(meanings, QStringLiteral("Command1")),
+                          Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(race, QStringLiteral("Command1")), Qt::LeftButton);
         QCOMPARE(visibleWindowsNamed(QStringLiteral("CheatMeanForm")), 1);
 
         for (MeaningQuizWindow *reopener : {&race, &meanings}) {
             CheatMeanForm *help = existingWindow<CheatMeanForm>();
             QVERIFY(help);
-            QStringList listing = help->Meanings->caption().split(QLatin1Char('\r'));
+            QStringList listing = control<Label>(*help, QStringLiteral("Meanings"))
+                                      ->caption()
+                                      .split(QLatin1Char('\r'));
             QCOMPARE(listing.takeLast(), QString());
             QCOMPARE(listing.size(), 26);
             QCOMPARE(listing.first(),
@@ -464,7 +392,8 @@ private Q_SLOTS:
             help->close();
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
             QVERIFY(!existingWindow<CheatMeanForm>());
-            QTest::mouseClick(reopener->Command1, Qt::LeftButton);
+            QTest::mouseClick(control<QPushButton>(*reopener, QStringLiteral("Command1")),
+                              Qt::LeftButton);
         }
     }
 
@@ -473,14 +402,15 @@ private Q_SLOTS:
         CheatMeanForm &help = getWindow<CheatMeanForm>();
         help.show();
         QVERIFY(QTest::qWaitForWindowExposed(&help));
-        const Label *label = help.Meanings;
-        const QWidget *page = help.Scroller->widget();
+        const Label *label = control<Label>(help, QStringLiteral("Meanings"));
+        const QWidget *page = control<QScrollArea>(help, QStringLiteral("Scroller"))->widget();
         QVERIFY(label->height() >= label->heightForWidth(label->width()));
         QVERIFY(label->geometry().bottom() < page->height());
         // Whatever does not fit on the screen can be scrolled to.
-        QVERIFY(help.Scroller->verticalScrollBar()->maximum() +
-                    help.Scroller->viewport()->height() >=
-                page->height());
+        QVERIFY(
+            control<QScrollArea>(help, QStringLiteral("Scroller"))->verticalScrollBar()->maximum() +
+                control<QScrollArea>(help, QStringLiteral("Scroller"))->viewport()->height() >=
+            page->height());
         QVERIFY(help.maximumWidth() > help.minimumWidth());
         QVERIFY(!(help.windowFlags() & Qt::WindowMaximizeButtonHint));
     }

@@ -23,6 +23,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
 #include <QUrl>
 
@@ -58,6 +59,27 @@ class ModeSwitchTest : public QObject
         QTest::keyClick(view, Qt::Key_Return);
     }
 
+    static Mode mode(int entry) { return *modeAt(entry); }
+
+    // A window by its name, shown as the program shows it: a mode window by
+    // the selector, About by its button.
+    static Form *openByName(const QString &name)
+    {
+        if (name == QLatin1String("frmAbout")) {
+            aboutWindow().bringToFront();
+            return &aboutWindow();
+        }
+        for (int entry = 0; entry < ModeCount; ++entry) {
+            ModeWindow *window = modeWindow(mode(entry));
+            if (window->objectName() == name) {
+                shared().CurrentMode = mode(entry);
+                SwitchMode(mode(entry));
+                return window;
+            }
+        }
+        qFatal("no window %s", qPrintable(name));
+    }
+
     static QStringList entries(PickList *combo)
     {
         QStringList items;
@@ -85,28 +107,28 @@ private Q_SLOTS:
     void startUpBuildsOnlyTheFirstWindow()
     {
         QCOMPARE(visibleModeWindows(), QList<ModeWindow *>{&getWindow<QuizForm>()});
-        for (int mode = 1; mode < ModeCount; ++mode)
-            QVERIFY(!ModeWindow::ofMode(mode));
+        for (int entry = 1; entry < ModeCount; ++entry)
+            QVERIFY(!ModeWindow::find(mode(entry)));
         QVERIFY(!existingWindow<CheatForm>());
         // Built later, each window shows what start-up drew for it.
         const SharedState &s = shared();
         QList<int> word;
         for (QChar c : s.CurrentWordCoded.left(HoistSize))
             word << FlagPictureId(QString(c));
-        QCOMPARE(hoistPictureIds(getWindow<WordQuizForm>().Image1).mid(0, word.size()), word);
-        QCOMPARE(getWindow<MeaningForm>().CurrImage->pictureId(), FlagPictureId(s.MeaningFlag));
-        QCOMPARE(getWindow<raceMeaningForm>().CurrImage->pictureId(), FlagPictureId(s.RaceFlag));
-        QCOMPARE(getWindow<raceMeaningForm>().Answer->currentIndex(), 0);
-        QCOMPARE(getWindow<CheatForm>().framePlaced[CheatForm::Letters], true);
+        QCOMPARE(test::hoistIds(getWindow<WordQuizForm>()).mid(0, word.size()), word);
+        QCOMPARE(control<ImageBox>(getWindow<MeaningForm>(), "CurrImage")->pictureId(),
+                 FlagPictureId(s.MeaningFlag));
+        QCOMPARE(control<ImageBox>(getWindow<raceMeaningForm>(), "CurrImage")->pictureId(),
+                 FlagPictureId(s.RaceFlag));
+        QCOMPARE(control<PickList>(getWindow<raceMeaningForm>(), "Answer")->currentIndex(), 0);
+        QVERIFY(control<Frame>(getWindow<CheatForm>(), "LettersFrame")
+                    ->isVisibleTo(existingWindow<CheatForm>()));
         QCOMPARE(getWindow<QuizForm>().modeCombo()->currentIndex(), 0);
-        QVERIFY(modeWindow(7) == nullptr);
-        SwitchMode(7); // no window for it: nothing changes
-        QCOMPARE(visibleModeWindows(), QList<ModeWindow *>{&getWindow<QuizForm>()});
     }
 
     void switchingCarriesPositionAndSelection_data()
     {
-        QTest::addColumn<int>("mode");
+        QTest::addColumn<int>("entry");
         QTest::addRow("word quiz") << 1;
         QTest::addRow("show flags") << 2;
         QTest::addRow("flag meanings") << 3;
@@ -114,19 +136,19 @@ private Q_SLOTS:
     }
     void switchingCarriesPositionAndSelection()
     {
-        QFETCH(int, mode);
+        QFETCH(int, entry);
         QuizForm &quiz = getWindow<QuizForm>();
         quiz.move(300, 120); // the user drags the window
-        pick(&quiz, mode);
-        QCOMPARE(shared().CurrentMode, mode);
-        ModeWindow *target = modeWindow(mode);
+        pick(&quiz, entry);
+        QCOMPARE(shared().CurrentMode, mode(entry));
+        ModeWindow *target = modeWindow(mode(entry));
         QCOMPARE(visibleModeWindows(), QList<ModeWindow *>{target});
         QCOMPARE(target->pos(), QPoint(300, 120));
         QCOMPARE(shared().WindowLeft, 4500.0);
         QCOMPARE(shared().WindowTop, 1800.0);
         QCOMPARE(entries(target->modeCombo()), QStringList({"Flag Quiz", "Word Quiz", "Show Flags",
                                                             "Flag Meanings", "Race Meanings"}));
-        QCOMPARE(target->modeCombo()->currentIndex(), mode);
+        QCOMPARE(target->modeCombo()->currentIndex(), entry);
 
         target->move(40, 60);
         pick(target, 0);
@@ -153,25 +175,26 @@ private Q_SLOTS:
     {
         QuizForm &quiz = getWindow<QuizForm>();
         shared().CurrentQuizFlag = "K";
-        QTest::keyClicks(quiz.AnswerBox, "k");
+        QTest::keyClicks(control<QLineEdit>(quiz, QStringLiteral("AnswerBox")), "k");
         const QString shown = shared().CurrentQuizFlag;
         pick(&quiz, 2);
-        pick(modeWindow(2), 1);
-        pick(modeWindow(1), 0);
+        pick(modeWindow(Mode::ShowFlags), 1);
+        pick(modeWindow(Mode::WordQuiz), 0);
         QCOMPARE(shared().CurrentQuizFlag, shown);
-        QCOMPARE(quiz.Status->caption(), QStringLiteral("Correct!\rScore is 1 / 1"));
+        QCOMPARE(control<Label>(quiz, QStringLiteral("Status"))->caption(),
+                 QStringLiteral("Correct!\rScore is 1 / 1"));
     }
 
     void listingFollowsModes()
     {
         CheatForm &listing = getWindow<CheatForm>();
         QuizForm &quiz = getWindow<QuizForm>();
-        quiz.NATOLabel->clicked();
-        QVERIFY(listing.framePlaced[CheatForm::NatoFlags]);
+        control<Label>(quiz, QStringLiteral("NATOLabel"))->clicked();
+        QVERIFY(control<Frame>(listing, "NATOFlagsFrame")->isVisibleTo(&listing));
         pick(&quiz, 1);
-        pick(modeWindow(1), 0);
+        pick(modeWindow(Mode::WordQuiz), 0);
         // Back in the flag quiz, the quiz window's pick rebuilt the listing.
-        QVERIFY(listing.framePlaced[CheatForm::NatoFlags]);
+        QVERIFY(control<Frame>(listing, "NATOFlagsFrame")->isVisibleTo(&listing));
     }
 
     void closingShowFlagsEndsTheProgram()
@@ -181,7 +204,7 @@ private Q_SLOTS:
         getWindow<CheatForm>().show();
         getWindow<ScoreForm>().show();
         getWindow<CheatMeanForm>().show();
-        modeWindow(2)->close();
+        modeWindow(Mode::ShowFlags)->close();
         flushDeletes();
         QVERIFY(!existingWindow<QuizForm>());
         QVERIFY(!existingWindow<WordQuizForm>());
@@ -209,16 +232,112 @@ private Q_SLOTS:
 
     void closingEachModeWindowEndsTheProgram_data()
     {
-        QTest::addColumn<int>("mode");
-        for (int mode = 0; mode < ModeCount; ++mode)
-            QTest::addRow("mode %d", mode) << mode;
+        QTest::addColumn<int>("entry");
+        for (int entry = 0; entry < ModeCount; ++entry)
+            QTest::addRow("%s", qPrintable(ModeEntries().at(entry))) << entry;
     }
     void closingEachModeWindowEndsTheProgram()
     {
-        QFETCH(int, mode);
-        modeWindow(mode)->close();
+        QFETCH(int, entry);
+        modeWindow(mode(entry))->close();
         flushDeletes();
         QVERIFY(QApplication::topLevelWidgets().isEmpty());
+    }
+
+    // Each window's focus starts where its user acts and follows the
+    // designed tab order; labels, hidden controls and pictures take none.
+    void tabOrder_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QStringList>("order");
+        QTest::addRow("flag quiz")
+            << "QuizForm" << QStringList{"AnswerBox", "CheatButton", "AboutButton",   "ModeCombo",
+                                         "AllCheck",  "LettersCk",   "NumPennantsCk", "SubsCk",
+                                         "NATOFlags", "NumberFlags", "ScoreButton",   "AnswerBox"};
+        QTest::addRow("word quiz")
+            << "WordQuizForm"
+            << QStringList{"Answer", "CheatButton", "AboutButton", "ModeCombo", "Answer"};
+        QTest::addRow("show flags, NATO flags on")
+            << "DrawFlagsForm"
+            << QStringList{"Text1",    "UseNATOFlagsCK", "AboutButton", "ModeCombo",
+                           "NoSubsCk", "SpecialFlags",   "Text1"};
+        QTest::addRow("flag meanings")
+            << "MeaningForm" << QStringList{"Answer",      "Go",        "CheatButton", "Command1",
+                                            "AboutButton", "ModeCombo", "Answer"};
+        QTest::addRow("race meanings, no Go")
+            << "raceMeaningForm" << QStringList{"Answer",      "CheatButton", "Command1",
+                                                "AboutButton", "ModeCombo",   "Answer"};
+        QTest::addRow("about") << "frmAbout" << QStringList{"cmdOK", "emailMe", "webLink", "cmdOK"};
+    }
+    void tabOrder()
+    {
+        QFETCH(QString, window);
+        QFETCH(QStringList, order);
+        Form *shown = openByName(window);
+        if (auto *draw = qobject_cast<DrawFlagsForm *>(shown)) {
+            control<QCheckBox>(*draw, "UseNATOFlagsCK")->setChecked(true);
+            draw->focusAnswer();
+        }
+        QVERIFY(QTest::qWaitForWindowActive(shown));
+        QCOMPARE(QApplication::focusWidget()->objectName(), order.takeFirst());
+        for (const QString &next : order) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget()->objectName(), next);
+        }
+    }
+
+    // Every button opens its window beside the drill, by a click and by its
+    // access key, and the drill's focus stays on the answer.
+    void buttonsOpenTheirWindows_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<int>("accessKey");
+        QTest::addColumn<QString>("opened");
+        const auto add = [](const char *window, const char *button, int key, const char *opened) {
+            QTest::addRow("%s %s", window, button) << window << button << key << opened;
+        };
+        add("QuizForm", "CheatButton", Qt::Key_H, "CheatForm");
+        add("QuizForm", "ScoreButton", 0, "ScoreForm");
+        add("QuizForm", "AboutButton", Qt::Key_B, "frmAbout");
+        add("WordQuizForm", "CheatButton", Qt::Key_H, "CheatForm");
+        add("WordQuizForm", "AboutButton", Qt::Key_A, "frmAbout");
+        add("DrawFlagsForm", "AboutButton", Qt::Key_A, "frmAbout");
+        for (const char *quiz : {"MeaningForm", "raceMeaningForm"}) {
+            add(quiz, "CheatButton", Qt::Key_H, "CheatForm");
+            add(quiz, "Command1", Qt::Key_M, "CheatMeanForm");
+            add(quiz, "AboutButton", Qt::Key_A, "frmAbout");
+        }
+    }
+    void buttonsOpenTheirWindows()
+    {
+        QFETCH(QString, window);
+        QFETCH(QString, button);
+        QFETCH(int, accessKey);
+        QFETCH(QString, opened);
+        auto *drill = static_cast<ModeWindow *>(openByName(window));
+        const auto openedCount = [&opened] {
+            int count = 0;
+            for (QWidget *w : QApplication::topLevelWidgets())
+                count += w->objectName() == opened && w->isVisible();
+            return count;
+        };
+        QTest::mouseClick(control<QPushButton>(*drill, button), Qt::LeftButton);
+        QCOMPARE(openedCount(), 1);
+        QVERIFY(drill->isVisible());
+        QCOMPARE(drill->focusWidget(), drill->answerControl());
+        if (accessKey == 0)
+            return;
+        for (QWidget *w : QApplication::topLevelWidgets()) {
+            if (w->objectName() == opened)
+                w->close();
+        }
+        flushDeletes();
+        drill->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(drill));
+        // An access key clicks its button after a short flash.
+        QTest::keyClick(drill, Qt::Key(accessKey), Qt::AltModifier);
+        QTRY_COMPARE(openedCount(), 1);
     }
 
     // What a screen reader is told: windows by role and mode, captions by what
@@ -234,14 +353,17 @@ private Q_SLOTS:
         QCOMPARE(ax(&quiz)->role(), QAccessible::Window);
         QCOMPARE(name(&quiz), QStringLiteral("Flag Quiz - Vexo"));
         QCOMPARE(quiz.windowTitle(), QStringLiteral("Vexo"));
-        QCOMPARE(name(quiz.CurrImage), QStringLiteral("Flag to name"));
+        QCOMPARE(name(control<ImageBox>(quiz, QStringLiteral("CurrImage"))),
+                 QStringLiteral("Flag to name"));
         // An empty caption says nothing, not its frame's caption.
-        QCOMPARE(name(quiz.Status), QString());
+        QCOMPARE(name(control<Label>(quiz, QStringLiteral("Status"))), QString());
 
         shared().CurrentQuizFlag = QStringLiteral("K");
-        QTest::keyClicks(quiz.AnswerBox, QStringLiteral("k"));
-        QCOMPARE(name(quiz.Status), QStringLiteral("Correct!\nScore is 1 / 1"));
-        QCOMPARE(name(getWindow<ScoreForm>().FlagImg[10]),
+        QTest::keyClicks(control<QLineEdit>(quiz, QStringLiteral("AnswerBox")),
+                         QStringLiteral("k"));
+        QCOMPARE(name(control<Label>(quiz, QStringLiteral("Status"))),
+                 QStringLiteral("Correct!\nScore is 1 / 1"));
+        QCOMPARE(name(control<ImageBox>(getWindow<ScoreForm>(), "FlagImg_10")),
                  QStringLiteral("Kilo: 1 right, 0 wrong"));
         QAccessibleInterface *notice = nullptr;
         for (QWidget *w : quiz.findChildren<QWidget *>()) {
@@ -265,24 +387,29 @@ private Q_SLOTS:
 #endif
 
         WordQuizForm &words = getWindow<WordQuizForm>();
-        words.Answer->setText(QStringLiteral("xyz"));
-        QTest::keyClick(words.Answer, Qt::Key_Return);
-        QCOMPARE(name(words.PrevWord), shared().PreviousWord);
-        QCOMPARE(ax(words.PrevWord)->text(QAccessible::Description),
-                 QStringLiteral("Previous word"));
-        QVERIFY(!name(words.Image1[0]).isEmpty() &&
-                !name(words.Image1[0]).contains(shared().CurrentWord));
+        control<TypingLimitEdit>(words, QStringLiteral("Answer"))->setText(QStringLiteral("xyz"));
+        QTest::keyClick(control<TypingLimitEdit>(words, QStringLiteral("Answer")), Qt::Key_Return);
+        QCOMPARE(name(control<Label>(words, QStringLiteral("PrevWord"))), shared().PreviousWord);
+        QCOMPARE(
+            ax(control<Label>(words, QStringLiteral("PrevWord")))->text(QAccessible::Description),
+            QStringLiteral("Previous word"));
+        QVERIFY(!name(control<ImageBox>(words, QStringLiteral("Image1_0"))).isEmpty() &&
+                !name(control<ImageBox>(words, QStringLiteral("Image1_0")))
+                     .contains(shared().CurrentWord));
 
         // The listing's flags are read once: a name, no repeating description.
         CheatForm &listing = getWindow<CheatForm>();
-        QCOMPARE(name(listing.FlagImg[0]),
+        QCOMPARE(name(control<ImageBox>(listing, QStringLiteral("FlagImg_0"))),
                  QStringLiteral("Alpha: I have a diver down; keep well clear at slow speed."));
-        QCOMPARE(ax(listing.FlagImg[0])->text(QAccessible::Description), QString());
-        QCOMPARE(listing.FlagImg[0]->focusPolicy(), Qt::TabFocus);
+        QCOMPARE(ax(control<ImageBox>(listing, QStringLiteral("FlagImg_0")))
+                     ->text(QAccessible::Description),
+                 QString());
+        QCOMPARE(control<ImageBox>(listing, QStringLiteral("FlagImg_0"))->focusPolicy(),
+                 Qt::TabFocus);
 
         frmAbout &about = aboutWindow();
         QCOMPARE(ax(&about)->role(), QAccessible::Dialog);
-        QAccessibleInterface *link = ax(about.webLink);
+        QAccessibleInterface *link = ax(control<LinkLabel>(about, QStringLiteral("webLink")));
         QCOMPARE(link->role(), QAccessible::Link);
         QStringList opened;
         frmAbout::urlOpener = [&opened](const QUrl &url) {

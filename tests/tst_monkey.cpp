@@ -143,8 +143,8 @@ private:
 
     static ModeWindow *shownModeWindow()
     {
-        for (int mode = 0; mode < ModeCount; ++mode) {
-            ModeWindow *w = modeWindow(mode);
+        for (int entry = 0; entry < ModeCount; ++entry) {
+            ModeWindow *w = modeWindow(*modeAt(entry));
             if (w->isVisible())
                 return w;
         }
@@ -244,21 +244,26 @@ private:
     {
         if (auto *quiz = qobject_cast<QuizForm *>(current)) {
             const QString flag = shared().CurrentQuizFlag;
-            if (chance(400) && quiz->NonAlphaNum->isVisible()) {
-                pickFromList(quiz->NonAlphaNum);
-                QTest::keyClick(quiz->NonAlphaNum, Qt::Key_Return);
+            if (chance(400) &&
+                control<PickList>(*quiz, QStringLiteral("NonAlphaNum"))->isVisible()) {
+                pickFromList(control<PickList>(*quiz, QStringLiteral("NonAlphaNum")));
+                QTest::keyClick(control<PickList>(*quiz, QStringLiteral("NonAlphaNum")),
+                                Qt::Key_Return);
             } else {
-                typeText(quiz->AnswerBox, chance(500) ? flag.toLower() : randomText().left(1));
+                typeText(control<QLineEdit>(*quiz, QStringLiteral("AnswerBox")),
+                         chance(500) ? flag.toLower() : randomText().left(1));
             }
             lastEvent = QStringLiteral("answer on the flag quiz");
         } else if (auto *words = qobject_cast<WordQuizForm *>(current)) {
-            words->Answer->setFocus();
-            typeText(words->Answer, chance(500) ? shared().CurrentWord : randomText());
-            QTest::keyClick(words->Answer, Qt::Key_Return);
+            control<TypingLimitEdit>(*words, QStringLiteral("Answer"))->setFocus();
+            typeText(control<TypingLimitEdit>(*words, QStringLiteral("Answer")),
+                     chance(500) ? shared().CurrentWord : randomText());
+            QTest::keyClick(control<TypingLimitEdit>(*words, QStringLiteral("Answer")),
+                            Qt::Key_Return);
             lastEvent = QStringLiteral("answer on the word quiz");
         } else if (auto *meanings = qobject_cast<MeaningQuizWindow *>(current)) {
-            pickFromList(meanings->Answer);
-            QTest::keyClick(meanings->Answer, Qt::Key_Return);
+            pickFromList(control<PickList>(*meanings, QStringLiteral("Answer")));
+            QTest::keyClick(control<PickList>(*meanings, QStringLiteral("Answer")), Qt::Key_Return);
             lastEvent = QStringLiteral("answer on ") + current->objectName();
         } else {
             pressKey(current->focusWidget() ? current->focusWidget() : current);
@@ -341,12 +346,13 @@ private:
 
         // Exactly one mode window visible, and it is CurrentMode's.
         int visibleModes = 0;
-        for (int mode = 0; mode < ModeCount; ++mode)
-            visibleModes += modeWindow(mode)->isVisible() ? 1 : 0;
+        for (int entry = 0; entry < ModeCount; ++entry)
+            visibleModes += modeWindow(*modeAt(entry))->isVisible() ? 1 : 0;
         if (visibleModes != 1)
             return QStringLiteral("%1 mode windows visible").arg(visibleModes) + where;
         if (!modeWindow(s.CurrentMode)->isVisible())
-            return QStringLiteral("CurrentMode %1 is not the window shown").arg(s.CurrentMode) +
+            return QStringLiteral("CurrentMode %1 is not the window shown")
+                       .arg(entryOf(s.CurrentMode)) +
                    where;
 
         // No window exists twice.
@@ -366,7 +372,7 @@ private:
                        .arg(s.RecentDepth)
                        .arg(RecentDepthFor(boxes)) +
                    where;
-        if (quiz.AllCheck->isChecked() != boxes.all())
+        if (control<QCheckBox>(quiz, QStringLiteral("AllCheck"))->isChecked() != boxes.all())
             return QStringLiteral("All box disagrees with the categories") + where;
         if (!CategoryEnabled(s.CurrentQuizFlag, boxes))
             return QStringLiteral("flag %1 of an unticked category").arg(s.CurrentQuizFlag) + where;
@@ -427,20 +433,24 @@ private:
         auto percent = [](qint64 right, qint64 asked) {
             return PercentText(CutPercent(right, asked)) + QLatin1Char('%');
         };
-        if (now.quizAsked > 0 && quiz.Percent->caption() != percent(now.quizRight, now.quizAsked))
-            return QStringLiteral("flag quiz shows ") + quiz.Percent->caption() + where;
-        if (now.wordAsked > 0 &&
-            getWindow<WordQuizForm>().Percent->caption() != percent(now.wordRight, now.wordAsked))
+        if (now.quizAsked > 0 && control<Label>(quiz, QStringLiteral("Percent"))->caption() !=
+                                     percent(now.quizRight, now.quizAsked))
+            return QStringLiteral("flag quiz shows ") +
+                   control<Label>(quiz, QStringLiteral("Percent"))->caption() + where;
+        if (now.wordAsked > 0 && control<Label>(getWindow<WordQuizForm>(), "Percent")->caption() !=
+                                     percent(now.wordRight, now.wordAsked))
             return QStringLiteral("word quiz shows ") +
-                   getWindow<WordQuizForm>().Percent->caption() + where;
-        if (now.meaningAsked > 0 && getWindow<MeaningForm>().Percent->caption() !=
-                                        percent(now.meaningRight, now.meaningAsked))
+                   control<Label>(getWindow<WordQuizForm>(), "Percent")->caption() + where;
+        if (now.meaningAsked > 0 &&
+            control<Label>(getWindow<MeaningForm>(), "Percent")->caption() !=
+                percent(now.meaningRight, now.meaningAsked))
             return QStringLiteral("meanings quiz shows ") +
-                   getWindow<MeaningForm>().Percent->caption() + where;
-        if (now.raceAsked > 0 && getWindow<raceMeaningForm>().Percent->caption() !=
-                                     percent(now.raceRight, now.raceAsked))
+                   control<Label>(getWindow<MeaningForm>(), "Percent")->caption() + where;
+        if (now.raceAsked > 0 &&
+            control<Label>(getWindow<raceMeaningForm>(), "Percent")->caption() !=
+                percent(now.raceRight, now.raceAsked))
             return QStringLiteral("race quiz shows ") +
-                   getWindow<raceMeaningForm>().Percent->caption() + where;
+                   control<Label>(getWindow<raceMeaningForm>(), "Percent")->caption() + where;
         if (ScoreForm *score = existingWindow<ScoreForm>()) {
             const QString title = QStringLiteral("Score %1%: %2 of %3")
                                       .arg(PercentText(CutPercent(now.quizRight, now.quizAsked)))
@@ -541,11 +551,11 @@ private:
         }
     }
 
-    static int asked(const SharedState &s, int mode)
+    static int asked(const SharedState &s, Mode mode)
     {
         const qint32 counts[] = {s.QuizAskedCount, s.WordAskedCount, 0, s.MeaningAskedCount,
                                  s.RaceAskedCount};
-        return counts[mode];
+        return counts[entryOf(mode)];
     }
 
     // Opens the focused list, moves `steps` entries down and presses Enter once.
@@ -560,10 +570,10 @@ private:
     QString answer(ModeWindow *drill)
     {
         const SharedState &s = shared();
-        const int mode = drill->mode();
+        const Mode mode = drill->mode();
         const int before = asked(s, mode);
         lastStep = QStringLiteral("answering on ") + drill->objectName();
-        if (mode == 2) {
+        if (mode == Mode::ShowFlags) {
             type(QStringLiteral("a"));
             const QString text = qobject_cast<QLineEdit *>(drill->answerControl())->text();
             return text.endsWith(QLatin1Char('a')) || text.size() >= 12
@@ -572,7 +582,7 @@ private:
         }
         if (qobject_cast<PickList *>(drill->answerControl())) {
             pickWithEnter(1 + below(4));
-        } else if (mode == 0) {
+        } else if (mode == Mode::FlagQuiz) {
             type(below(2) ? s.CurrentQuizFlag.toLower() : QStringLiteral("x"));
         } else {
             type(below(2) ? s.CurrentWord : QStringLiteral("no"));
@@ -585,7 +595,7 @@ private:
 
     QString switchMode(ModeWindow *drill, bool withMouse)
     {
-        const int target = (drill->mode() + 1 + below(ModeCount - 1)) % ModeCount;
+        const int target = (entryOf(drill->mode()) + 1 + below(ModeCount - 1)) % ModeCount;
         PickList *combo = drill->modeCombo();
         lastStep = QStringLiteral("switching to mode %1 with the %2")
                        .arg(target)
@@ -611,7 +621,7 @@ private:
         }
         settle();
         ModeWindow *shown = ModeWindow::current();
-        if (shared().CurrentMode != target || !shown->isVisible())
+        if (shared().CurrentMode != *modeAt(target) || !shown->isVisible())
             return QStringLiteral("mode %1 is not shown after ").arg(target) + lastStep;
         if (QApplication::focusWidget() != shown->answerControl())
             return QStringLiteral("the focus is on %1 after ")
@@ -625,12 +635,13 @@ private:
         // The buttons of each mode window, by their access keys (Stats has
         // none) or reached with Tab and pressed with Enter or Space.
         QList<std::pair<QString, Qt::Key>> buttons{{QStringLiteral("AboutButton"), Qt::Key_A}};
-        if (drill->mode() == 0)
+        const Mode mode = drill->mode();
+        if (mode == Mode::FlagQuiz)
             buttons = {{QStringLiteral("AboutButton"), Qt::Key_B},
                        {QStringLiteral("ScoreButton"), Qt::Key_unknown}};
-        if (drill->mode() != 2)
+        if (mode != Mode::ShowFlags)
             buttons << std::pair{QStringLiteral("CheatButton"), Qt::Key_H};
-        if (drill->mode() >= 3)
+        if (mode == Mode::FlagMeanings || mode == Mode::RaceMeanings)
             buttons << std::pair{QStringLiteral("Command1"), Qt::Key_M};
         const auto [name, accessKey] = buttons.at(below(int(buttons.size())));
         lastStep = QStringLiteral("opening ") + name + QStringLiteral(" of ") + drill->objectName();
@@ -656,12 +667,11 @@ private:
         // The learner keeps it open beside the drill and answers on: the
         // flag's code, a word, or a meaning picked by its first letter.
         lastStep += QStringLiteral(", then answering beside it");
-        const int mode = drill->mode();
         const int before = asked(shared(), mode);
-        type(mode == 0 ? shared().CurrentQuizFlag.toLower() : QStringLiteral("i"));
-        if (mode != 0 && mode != 2)
+        type(mode == Mode::FlagQuiz ? shared().CurrentQuizFlag.toLower() : QStringLiteral("i"));
+        if (mode != Mode::FlagQuiz && mode != Mode::ShowFlags)
             key(Qt::Key_Return);
-        return mode == 2 || asked(shared(), mode) == before + 1
+        return mode == Mode::ShowFlags || asked(shared(), mode) == before + 1
                    ? QString()
                    : QStringLiteral("the answer was lost after ") + lastStep;
     }
@@ -674,28 +684,39 @@ private:
             return openAside(drill);
         QList<std::tuple<Qt::Key, QCheckBox *, QCheckBox *>> labels; // key, box toggled, focus
         if (quiz) {
-            labels = {{Qt::Key_A, quiz->AllCheck, quiz->AllCheck},
-                      {Qt::Key_L, quiz->LettersCk, quiz->LettersCk},
-                      {Qt::Key_P, quiz->NumPennantsCk, quiz->NumPennantsCk},
-                      {Qt::Key_S, quiz->SubsCk, quiz->SubsCk},
-                      {Qt::Key_N, quiz->NATOFlags, quiz->NATOFlags},
-                      {Qt::Key_F, quiz->NumberFlags, quiz->NumberFlags}};
+            labels = {{Qt::Key_A, control<QCheckBox>(*quiz, QStringLiteral("AllCheck")),
+                       control<QCheckBox>(*quiz, QStringLiteral("AllCheck"))},
+                      {Qt::Key_L, control<QCheckBox>(*quiz, QStringLiteral("LettersCk")),
+                       control<QCheckBox>(*quiz, QStringLiteral("LettersCk"))},
+                      {Qt::Key_P, control<QCheckBox>(*quiz, QStringLiteral("NumPennantsCk")),
+                       control<QCheckBox>(*quiz, QStringLiteral("NumPennantsCk"))},
+                      {Qt::Key_S, control<QCheckBox>(*quiz, QStringLiteral("SubsCk")),
+                       control<QCheckBox>(*quiz, QStringLiteral("SubsCk"))},
+                      {Qt::Key_N, control<QCheckBox>(*quiz, QStringLiteral("NATOFlags")),
+                       control<QCheckBox>(*quiz, QStringLiteral("NATOFlags"))},
+                      {Qt::Key_F, control<QCheckBox>(*quiz, QStringLiteral("NumberFlags")),
+                       control<QCheckBox>(*quiz, QStringLiteral("NumberFlags"))}};
         } else {
-            labels = {{Qt::Key_S, show->NoSubsCk, nullptr},
-                      {Qt::Key_N, show->UseNATOFlagsCK, show->UseNATOFlagsCK}};
+            labels = {{Qt::Key_S, control<QCheckBox>(*show, QStringLiteral("NoSubsCk")), nullptr},
+                      {Qt::Key_N, control<QCheckBox>(*show, QStringLiteral("UseNATOFlagsCK")),
+                       control<QCheckBox>(*show, QStringLiteral("UseNATOFlagsCK"))}};
         }
         // "All" ticked is the case a box's own access key gets wrong: try it often.
-        const bool tryAll = quiz && quiz->AllCheck->isChecked() && below(2);
+        const bool tryAll =
+            quiz && control<QCheckBox>(*quiz, QStringLiteral("AllCheck"))->isChecked() && below(2);
         const auto [accessKey, box, focus] = labels.at(tryAll ? 0 : below(int(labels.size())));
         lastStep = QStringLiteral("Alt+%1 on ").arg(QChar(accessKey)) + drill->objectName();
         bool expected = !box->isChecked();
-        if (quiz && box == quiz->AllCheck)
+        if (quiz && box == control<QCheckBox>(*quiz, QStringLiteral("AllCheck")))
             expected = true; // the label ticks "All" and never unticks it
         else if (quiz && !expected &&
-                 quiz->categoryBoxes() == CategoryBoxes{box == quiz->LettersCk,
-                                                        box == quiz->NumPennantsCk,
-                                                        box == quiz->SubsCk, box == quiz->NATOFlags,
-                                                        box == quiz->NumberFlags})
+                 quiz->categoryBoxes() ==
+                     CategoryBoxes{box == control<QCheckBox>(*quiz, QStringLiteral("LettersCk")),
+                                   box ==
+                                       control<QCheckBox>(*quiz, QStringLiteral("NumPennantsCk")),
+                                   box == control<QCheckBox>(*quiz, QStringLiteral("SubsCk")),
+                                   box == control<QCheckBox>(*quiz, QStringLiteral("NATOFlags")),
+                                   box == control<QCheckBox>(*quiz, QStringLiteral("NumberFlags"))})
             expected = true; // the last category stays ticked
         key(accessKey, Qt::AltModifier);
         if (box->isChecked() != expected)
@@ -704,7 +725,7 @@ private:
                    lastStep;
         QWidget *wanted = focus ? static_cast<QWidget *>(focus) : drill->answerControl();
         if (quiz && quiz->categoryBoxes().onlyNatoSpecials())
-            wanted = quiz->NonAlphaNum;
+            wanted = control<PickList>(*quiz, QStringLiteral("NonAlphaNum"));
         if (QApplication::focusWidget() != wanted)
             return QStringLiteral("the focus is on %1 after ")
                        .arg(QApplication::focusWidget()->objectName()) +

@@ -30,6 +30,29 @@ class ScoreListingTest : public QObject
         shared().RightTally[code] = right;
         shared().WrongTally[code] = wrong;
     }
+    template <class T = QWidget>
+    static T *in(QWidget &window, const QString &name)
+    {
+        return control<T>(window, name);
+    }
+    static Frame *frame(CheatForm &listing, int f)
+    {
+        static const char *names[] = {"LettersFrame", "NumPennantFrm", "SubFrame", "NATOFlagsFrame",
+                                      "NATONumFrame"};
+        return in<Frame>(listing, QLatin1String(names[f]));
+    }
+    // A frame is placed where the mode and the boxes ask for it, at `top` twips.
+    static bool placedAt(CheatForm &listing, int f, double top)
+    {
+        return frame(listing, f)->isVisibleTo(&listing) &&
+               frame(listing, f)->pos() == twipsPoint(100, top);
+    }
+    // The client height of a window whose outer height is `twips`.
+    static int clientHeightFor(double twips)
+    {
+        const QMargins frame = Form::decoration();
+        return twipsToPixels(twips - pixelsToTwips(frame.top() + frame.bottom()));
+    }
 
 private Q_SLOTS:
     void init()
@@ -65,12 +88,15 @@ private Q_SLOTS:
         setTally('0', maxTotal / 2, maxTotal - maxTotal / 2);
         ScoreForm &score = getWindow<ScoreForm>();
         score.Redraw();
-        QCOMPARE(score.factor, qint64(factor));
-        QCOMPARE(score.blockwidth, qint64(blockwidth));
-        QCOMPARE(score.Legend[0]->caption() + " " + score.Legend[1]->caption(), marks);
+        QCOMPARE(ScoreScaleFor(maxTotal).factor, qint64(factor));
+        QCOMPARE(ScoreScaleFor(maxTotal).blockwidth, qint64(blockwidth));
+        QCOMPARE(in<Label>(score, QStringLiteral("Legend_0"))->caption() + " " +
+                     in<Label>(score, QStringLiteral("Legend_1"))->caption(),
+                 marks);
         // No letter has answers, so no bar shows unless the scale has shrunk to nothing.
-        QCOMPARE(score.Bar[0]->isVisibleTo(&score), blockwidth == 0);
-        QCOMPARE(score.Bar[0]->width(), 0);
+        QCOMPARE(in<ShapeBox>(score, QStringLiteral("Bar_0"))->isVisibleTo(&score),
+                 blockwidth == 0);
+        QCOMPARE(in<ShapeBox>(score, QStringLiteral("Bar_0"))->width(), 0);
     }
 
     void barsFollowTallies()
@@ -80,48 +106,62 @@ private Q_SLOTS:
         setTally('$', 2, 1);
         ScoreForm &score = getWindow<ScoreForm>();
         score.Redraw();
-        QCOMPARE(score.factor, qint64(1));
-        QVERIFY(score.Bar[0]->isVisibleTo(&score));
-        QCOMPARE(score.Bar[0]->geometry(), twipsRect(300, 50, 900, 100));
-        QVERIFY(!score.WrongBar[0]->isVisibleTo(&score));
-        QVERIFY(!score.Bar[2]->isVisibleTo(&score));
-        QVERIFY(score.WrongBar[2]->isVisibleTo(&score));
-        QCOMPARE(score.WrongBar[2]->geometry(), twipsRect(300, 2 * 210 + 50, 900, 100));
+        QCOMPARE(in<Label>(score, QStringLiteral("Legend_0"))->caption(), QStringLiteral("5"));
+        QVERIFY(in<ShapeBox>(score, QStringLiteral("Bar_0"))->isVisibleTo(&score));
+        QCOMPARE(in<ShapeBox>(score, QStringLiteral("Bar_0"))->geometry(),
+                 twipsRect(300, 50, 900, 100));
+        QVERIFY(!in<ShapeBox>(score, QStringLiteral("WrongBar_0"))->isVisibleTo(&score));
+        QVERIFY(!in<ShapeBox>(score, QStringLiteral("Bar_2"))->isVisibleTo(&score));
+        QVERIFY(in<ShapeBox>(score, QStringLiteral("WrongBar_2"))->isVisibleTo(&score));
+        QCOMPARE(in<ShapeBox>(score, QStringLiteral("WrongBar_2"))->geometry(),
+                 twipsRect(300, 2 * 210 + 50, 900, 100));
         // Rows evenly spaced, whole pixels apart, above the scale marks.
         for (int i = 1; i < 30; ++i)
-            QCOMPARE(score.FlagImg[i]->y() - score.FlagImg[i - 1]->y(), 14);
-        QVERIFY(score.FlagImg[29]->geometry().bottom() < score.Legend[0]->y());
+            QCOMPARE(in<ImageBox>(score, QStringLiteral("FlagImg_%1").arg(i))->y() -
+                         in<ImageBox>(score, QStringLiteral("FlagImg_%1").arg(i - 1))->y(),
+                     14);
+        QVERIFY(in<ImageBox>(score, QStringLiteral("FlagImg_29"))->geometry().bottom() <
+                in<Label>(score, QStringLiteral("Legend_0"))->y());
         // The red bar continues the green one.
-        QCOMPARE(score.WrongBar[29]->geometry().left(), score.Bar[29]->geometry().right() + 1);
-        QCOMPARE(score.FlagImg[29]->pictureId(), int('$'));
-        QCOMPARE(score.FlagImg[0]->toolTip(), QStringLiteral("Alpha"));
-        QCOMPARE(score.FlagImg[0]->geometry(), twipsRect(50, 0, 200, 200));
-        QVERIFY(!score.FlagImg[30]->isVisibleTo(&score));
+        QCOMPARE(in<ShapeBox>(score, QStringLiteral("WrongBar_29"))->geometry().left(),
+                 in<ShapeBox>(score, QStringLiteral("Bar_29"))->geometry().right() + 1);
+        QCOMPARE(in<ImageBox>(score, QStringLiteral("FlagImg_29"))->pictureId(), int('$'));
+        QCOMPARE(in<ImageBox>(score, QStringLiteral("FlagImg_0"))->toolTip(),
+                 QStringLiteral("Alpha"));
+        QCOMPARE(in<ImageBox>(score, QStringLiteral("FlagImg_0"))->geometry(),
+                 twipsRect(50, 0, 200, 200));
+        QVERIFY(!in<ImageBox>(score, QStringLiteral("FlagImg_30"))->isVisibleTo(&score));
         for (int i = 1; i <= 10; ++i)
-            QCOMPARE(score.Line1[i]->color(), i % 5 ? QColor(128, 128, 128) : QColor(Qt::black));
+            QCOMPARE(in<LineControl>(score, QStringLiteral("Line1_%1").arg(i))->color(),
+                     i % 5 ? QColor(128, 128, 128) : QColor(Qt::black));
     }
 
     void pagesAndCaption()
     {
         ScoreForm &score = getWindow<ScoreForm>();
         QCOMPARE(score.windowTitle(), QStringLiteral("Score 0%: 0 of 0"));
-        QTest::mouseClick(score.Option1[1], Qt::LeftButton);
-        QVERIFY(score.Option1[1]->isChecked());
-        QCOMPARE(score.FlagImg[0]->pictureId(), int('0'));
-        QCOMPARE(score.FlagImg[10]->toolTip(), QStringLiteral("Corpen"));
-        QCOMPARE(score.FlagImg[26]->toolTip(), QStringLiteral("Turn"));
-        QVERIFY(score.FlagImg[26]->isVisibleTo(&score));
-        QVERIFY(!score.FlagImg[27]->isVisibleTo(&score));
-        QCOMPARE(score.Option1[0]->text(), QStringLiteral("Letters && Subs"));
+        QTest::mouseClick(in<QRadioButton>(score, QStringLiteral("Option1_1")), Qt::LeftButton);
+        QVERIFY(in<QRadioButton>(score, QStringLiteral("Option1_1"))->isChecked());
+        QCOMPARE(in<ImageBox>(score, QStringLiteral("FlagImg_0"))->pictureId(), int('0'));
+        QCOMPARE(in<ImageBox>(score, QStringLiteral("FlagImg_10"))->toolTip(),
+                 QStringLiteral("Corpen"));
+        QCOMPARE(in<ImageBox>(score, QStringLiteral("FlagImg_26"))->toolTip(),
+                 QStringLiteral("Turn"));
+        QVERIFY(in<ImageBox>(score, QStringLiteral("FlagImg_26"))->isVisibleTo(&score));
+        QVERIFY(!in<ImageBox>(score, QStringLiteral("FlagImg_27"))->isVisibleTo(&score));
+        QCOMPARE(in<QRadioButton>(score, QStringLiteral("Option1_0"))->text(),
+                 QStringLiteral("Letters && Subs"));
 
         // Two right of three through the quiz window itself.
         for (const char *answer : {"right", "wrong", "right"}) {
             shared().CurrentQuizFlag = "7";
-            QTest::keyClicks(quiz->AnswerBox, QByteArray(answer) == "right" ? "7" : "x");
+            QTest::keyClicks(in<QLineEdit>(*quiz, QStringLiteral("AnswerBox")),
+                             QByteArray(answer) == "right" ? "7" : "x");
         }
         QCOMPARE(score.windowTitle(), QStringLiteral("Score 66.6%: 2 of 3"));
-        QCOMPARE(score.Bar[7]->width(), twipsToPixels(300 + 2 * 300) - twipsToPixels(300));
-        QVERIFY(score.WrongBar[7]->isVisibleTo(&score));
+        QCOMPARE(in<ShapeBox>(score, QStringLiteral("Bar_7"))->width(),
+                 twipsToPixels(300 + 2 * 300) - twipsToPixels(300));
+        QVERIFY(in<ShapeBox>(score, QStringLiteral("WrongBar_7"))->isVisibleTo(&score));
     }
 
     void gradeIcons_data()
@@ -150,90 +190,105 @@ private Q_SLOTS:
     void listingStacksTickedFrames()
     {
         CheatForm &listing = getWindow<CheatForm>();
-        QTest::mouseClick(quiz->AllCheck, Qt::LeftButton);
+        QTest::mouseClick(in<QCheckBox>(*quiz, QStringLiteral("AllCheck")), Qt::LeftButton);
         const double tops[] = {75, 2119, 3519, 4350, 7000};
-        for (int f = 0; f < CheatForm::FrameCount; ++f) {
-            QVERIFY(listing.framePlaced[f]);
-            QCOMPARE(listing.frameTop[f], tops[f]);
-        }
-        QCOMPARE(listing.formHeight, 8862.0); // 7000 + 1362.5 rounds to even, plus 500
-        QCOMPARE(listing.NATONumFrame->pos(), twipsPoint(100, 7000));
-        QCOMPARE(listing.LettersFrame->title(), QStringLiteral("ICS &Letters"));
+        for (int f = 0; f < CheatForm::FrameCount; ++f)
+            QVERIFY(placedAt(listing, f, tops[f]));
+        // 7000 + 1362.5 rounds to even, plus 500
+        QCOMPARE(listing.designedClientSize().height(), clientHeightFor(8862));
+        QCOMPARE(in<Frame>(listing, QStringLiteral("NATONumFrame"))->pos(), twipsPoint(100, 7000));
+        QCOMPARE(in<Frame>(listing, QStringLiteral("LettersFrame"))->title(),
+                 QStringLiteral("ICS &Letters"));
         // Every picture of every category shows.
         for (int k = 0; k < 67; ++k)
-            QVERIFY(listing.FlagImg[k]->isVisibleTo(&listing));
-        QVERIFY(!listing.FlagImg[67]->isVisibleTo(&listing));
+            QVERIFY(
+                in<ImageBox>(listing, QStringLiteral("FlagImg_%1").arg(k))->isVisibleTo(&listing));
+        QVERIFY(!in<ImageBox>(listing, QStringLiteral("FlagImg_67"))->isVisibleTo(&listing));
         // Rows and columns whole pixels apart, so evenly spaced.
-        QCOMPARE(listing.FlagImg[20]->y() - listing.FlagImg[10]->y(),
-                 listing.FlagImg[10]->y() - listing.FlagImg[0]->y());
-        QCOMPARE(listing.FlagImg[2]->x() - listing.FlagImg[1]->x(),
-                 listing.FlagImg[1]->x() - listing.FlagImg[0]->x());
+        QCOMPARE(in<ImageBox>(listing, QStringLiteral("FlagImg_20"))->y() -
+                     in<ImageBox>(listing, QStringLiteral("FlagImg_10"))->y(),
+                 in<ImageBox>(listing, QStringLiteral("FlagImg_10"))->y() -
+                     in<ImageBox>(listing, QStringLiteral("FlagImg_0"))->y());
+        QCOMPARE(in<ImageBox>(listing, QStringLiteral("FlagImg_2"))->x() -
+                     in<ImageBox>(listing, QStringLiteral("FlagImg_1"))->x(),
+                 in<ImageBox>(listing, QStringLiteral("FlagImg_1"))->x() -
+                     in<ImageBox>(listing, QStringLiteral("FlagImg_0"))->x());
         // Taller than this screen's free area, the listing fits it and scrolls
         // down to its last row.
         listing.show();
         QVERIFY(listing.frameGeometry().height() <= listing.screen()->availableGeometry().height());
-        QWidget *last = listing.Label1[66];
+        QWidget *last = in<Label>(listing, QStringLiteral("Label1_66"));
         listing.findChild<QScrollArea *>()->ensureWidgetVisible(last);
         QVERIFY(listing.rect().contains(QRect(last->mapTo(&listing, QPoint(0, 0)), last->size())));
-        QCOMPARE(listing.Label1[40]->caption(), QStringLiteral("Corpen"));
-        QCOMPARE(listing.FlagImg[0]->toolTip(),
+        QCOMPARE(in<Label>(listing, QStringLiteral("Label1_40"))->caption(),
+                 QStringLiteral("Corpen"));
+        QCOMPARE(in<ImageBox>(listing, QStringLiteral("FlagImg_0"))->toolTip(),
                  QStringLiteral("Alpha: I have a diver down; keep well clear at slow speed."));
-        QCOMPARE(listing.FlagImg[26]->toolTip(), QStringLiteral("Pennant Zero"));
-        QCOMPARE(listing.FlagImg[57]->toolTip(), QStringLiteral("Flag Zero"));
-        QCOMPARE(listing.FlagImg[57]->pictureId(), 20);
+        QCOMPARE(in<ImageBox>(listing, QStringLiteral("FlagImg_26"))->toolTip(),
+                 QStringLiteral("Pennant Zero"));
+        QCOMPARE(in<ImageBox>(listing, QStringLiteral("FlagImg_57"))->toolTip(),
+                 QStringLiteral("Flag Zero"));
+        QCOMPARE(in<ImageBox>(listing, QStringLiteral("FlagImg_57"))->pictureId(), 20);
         // Drawn when painted, stretched to its box.
-        QCOMPARE(listing.FlagImg[57]->grab().toImage().convertToFormat(QImage::Format_RGB32),
-                 FlagPicture(20, listing.FlagImg[57]->size())
+        QCOMPARE(in<ImageBox>(listing, QStringLiteral("FlagImg_57"))
+                     ->grab()
+                     .toImage()
+                     .convertToFormat(QImage::Format_RGB32),
+                 FlagPicture(20, in<ImageBox>(listing, QStringLiteral("FlagImg_57"))->size(), 1.0)
                      .toImage()
                      .convertToFormat(QImage::Format_RGB32));
         // The third row of letters holds U to Z; NATO's fourth row Subdivision and Turn.
-        QCOMPARE(listing.FlagImg[20]->y(), listing.FlagImg[25]->y());
-        QVERIFY(listing.FlagImg[19]->y() < listing.FlagImg[20]->y());
-        QCOMPARE(listing.FlagImg[55]->y(), listing.FlagImg[56]->y());
-        QVERIFY(listing.FlagImg[54]->y() < listing.FlagImg[55]->y());
+        QCOMPARE(in<ImageBox>(listing, QStringLiteral("FlagImg_20"))->y(),
+                 in<ImageBox>(listing, QStringLiteral("FlagImg_25"))->y());
+        QVERIFY(in<ImageBox>(listing, QStringLiteral("FlagImg_19"))->y() <
+                in<ImageBox>(listing, QStringLiteral("FlagImg_20"))->y());
+        QCOMPARE(in<ImageBox>(listing, QStringLiteral("FlagImg_55"))->y(),
+                 in<ImageBox>(listing, QStringLiteral("FlagImg_56"))->y());
+        QVERIFY(in<ImageBox>(listing, QStringLiteral("FlagImg_54"))->y() <
+                in<ImageBox>(listing, QStringLiteral("FlagImg_55"))->y());
         // Short NATO flags keep their labels level with the others.
-        QVERIFY(listing.FlagImg[42]->height() < listing.FlagImg[40]->height());
-        QCOMPARE(listing.Label1[42]->y(), listing.Label1[43]->y());
+        QVERIFY(in<ImageBox>(listing, QStringLiteral("FlagImg_42"))->height() <
+                in<ImageBox>(listing, QStringLiteral("FlagImg_40"))->height());
+        QCOMPARE(in<Label>(listing, QStringLiteral("Label1_42"))->y(),
+                 in<Label>(listing, QStringLiteral("Label1_43"))->y());
 
-        QTest::mouseClick(quiz->AllCheck, Qt::LeftButton);
-        QVERIFY(!listing.framePlaced[CheatForm::NatoFlags]);
-        QVERIFY(!listing.NATONumFrame->isVisibleTo(&listing));
-        QCOMPARE(listing.formHeight, 4775.0);
+        QTest::mouseClick(in<QCheckBox>(*quiz, QStringLiteral("AllCheck")), Qt::LeftButton);
+        QVERIFY(!frame(listing, CheatForm::NatoFlags)->isVisibleTo(&listing));
+        QVERIFY(!frame(listing, CheatForm::NatoNumerals)->isVisibleTo(&listing));
+        QCOMPARE(listing.designedClientSize().height(), clientHeightFor(4775));
     }
 
     void listingWithSubstitutesOnly()
     {
         CheatForm &listing = getWindow<CheatForm>();
-        QTest::mouseClick(quiz->LettersLabel, Qt::LeftButton);
-        QTest::mouseClick(quiz->PennantsLabel, Qt::LeftButton);
-        QVERIFY(listing.framePlaced[CheatForm::Substitutes]);
-        QCOMPARE(listing.frameTop[CheatForm::Substitutes], 75.0);
-        QCOMPARE(listing.formHeight, 831.0 + 500); // 75 + 756.25 rounded
+        QTest::mouseClick(in<Label>(*quiz, QStringLiteral("LettersLabel")), Qt::LeftButton);
+        QTest::mouseClick(in<Label>(*quiz, QStringLiteral("PennantsLabel")), Qt::LeftButton);
+        QVERIFY(placedAt(listing, CheatForm::Substitutes, 75));
+        QCOMPARE(listing.designedClientSize().height(), clientHeightFor(831 + 500)); // 75 + 756.25
         // The NATO numeral frame follows its box like the others.
-        QVERIFY(!listing.NATONumFrame->isVisibleTo(&listing));
-        QVERIFY(!listing.LettersFrame->isVisibleTo(&listing));
+        QVERIFY(!in<Frame>(listing, QStringLiteral("NATONumFrame"))->isVisibleTo(&listing));
+        QVERIFY(!in<Frame>(listing, QStringLiteral("LettersFrame"))->isVisibleTo(&listing));
         // Substitute names fit their labels.
-        const QFontMetrics metrics(listing.Label1[36]->font());
+        const QFontMetrics metrics(in<Label>(listing, QStringLiteral("Label1_36"))->font());
         QVERIFY(metrics.horizontalAdvance(QStringLiteral("1st Subst")) <=
-                listing.Label1[36]->width());
+                in<Label>(listing, QStringLiteral("Label1_36"))->width());
     }
 
     void listingOutsideTheFlagQuiz()
     {
         CheatForm &listing = getWindow<CheatForm>();
-        QTest::mouseClick(quiz->LettersLabel, Qt::LeftButton);
-        QTest::mouseClick(quiz->NATOLabel, Qt::LeftButton);
-        shared().CurrentMode = 1;
+        QTest::mouseClick(in<Label>(*quiz, QStringLiteral("LettersLabel")), Qt::LeftButton);
+        QTest::mouseClick(in<Label>(*quiz, QStringLiteral("NATOLabel")), Qt::LeftButton);
+        shared().CurrentMode = Mode::WordQuiz;
         listing.Form_Load();
-        QVERIFY(listing.framePlaced[CheatForm::Letters] &&
-                listing.framePlaced[CheatForm::Substitutes]);
-        QVERIFY(!listing.framePlaced[CheatForm::NatoFlags]);
-        QCOMPARE(listing.frameTop[CheatForm::Substitutes], 2119.0);
+        QVERIFY(placedAt(listing, CheatForm::Letters, 75));
+        QVERIFY(placedAt(listing, CheatForm::Substitutes, 2119));
+        QVERIFY(!frame(listing, CheatForm::NatoFlags)->isVisibleTo(&listing));
         // The letters frame shows, but its pictures follow the unticked box.
-        QVERIFY(listing.LettersFrame->isVisibleTo(&listing));
-        QVERIFY(!listing.FlagImg[0]->isVisibleTo(&listing));
-        QVERIFY(listing.FlagImg[36]->isVisibleTo(&listing));
-        shared().CurrentMode = 0;
+        QVERIFY(in<Frame>(listing, QStringLiteral("LettersFrame"))->isVisibleTo(&listing));
+        QVERIFY(!in<ImageBox>(listing, QStringLiteral("FlagImg_0"))->isVisibleTo(&listing));
+        QVERIFY(in<ImageBox>(listing, QStringLiteral("FlagImg_36"))->isVisibleTo(&listing));
+        shared().CurrentMode = Mode::FlagQuiz;
     }
 
     void listingPlacedBesideQuiz()

@@ -33,7 +33,7 @@ class WordQuizTest : public QObject
     // The word's flags, the empty boxes below it left out.
     Ids shown() const
     {
-        Ids ids = hoistPictureIds(form->Image1);
+        Ids ids = test::hoistIds(*form);
         while (!ids.isEmpty() && ids.back() == 0)
             ids.pop_back();
         return ids;
@@ -50,7 +50,7 @@ class WordQuizTest : public QObject
     {
         shared().CurrentWord = word;
         shared().CurrentWordCoded = coded;
-        form->prepareFirstWord();
+        form->Form_Load();
     }
     // Text no key types goes in through the clipboard, as a user's paste.
     void answerWith(const QString &text)
@@ -189,40 +189,6 @@ private Q_SLOTS:
                     caption("Percent").isEmpty());
             QVERIFY(!form->isVisible());
         }
-    }
-
-    void keyboardOnly()
-    {
-        QCOMPARE(QApplication::focusWidget(), answer());
-        const QList<QWidget *> order{button("CheatButton"), button("AboutButton"),
-                                     form->modeCombo(), answer()};
-        for (QWidget *next : order) {
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            QCOMPARE(QApplication::focusWidget(), next);
-        }
-    }
-
-    void buttonsOpenWindows_data()
-    {
-        QTest::addColumn<Qt::Key>("accessKey");
-        QTest::addColumn<QString>("window");
-        QTest::addRow("Flags Help") << Qt::Key_H << "CheatForm";
-        QTest::addRow("About") << Qt::Key_A << "frmAbout";
-    }
-    void buttonsOpenWindows()
-    {
-        QFETCH(Qt::Key, accessKey);
-        QFETCH(QString, window);
-        QTest::keyClick(answer(), accessKey, Qt::AltModifier);
-        // An access key clicks its button after a short flash.
-        const auto opened = [&window] {
-            const QWidgetList windows = QApplication::topLevelWidgets();
-            return std::any_of(windows.begin(), windows.end(), [&](QWidget *w) {
-                return w->objectName() == window && w->isVisible();
-            });
-        };
-        QTRY_VERIFY(opened());
-        QVERIFY(form->isVisible());
     }
 };
 

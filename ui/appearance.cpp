@@ -12,20 +12,11 @@
 #include <QToolTip>
 #include <QWidget>
 
-#ifdef VEXO_EMBEDDED_FONTS
-static void initFontResources()
-{
-    Q_INIT_RESOURCE(fonts);
-}
-#endif
-
 namespace vexo {
 
 void ensureFonts()
 {
     static const bool done = [] {
-#ifdef VEXO_EMBEDDED_FONTS
-        initFontResources();
         // Stored uncompressed, so the font is read in place, not copied.
         const QResource font(QStringLiteral(":/fonts/tahoma.ttf"));
         if (font.isValid() && font.compressionAlgorithm() == QResource::NoCompression)
@@ -33,7 +24,6 @@ void ensureFonts()
                 reinterpret_cast<const char *>(font.data()), qsizetype(font.size())));
         else
             QFontDatabase::addApplicationFont(font.fileName());
-#endif
         return true;
     }();
     Q_UNUSED(done);

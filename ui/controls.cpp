@@ -179,7 +179,7 @@ QSize Label::captionSize(const QString &caption) const
 LinkLabel::LinkLabel(QWidget *parent) : Label(parent)
 {
     setWordWrap(false);
-    QFont font = layoutFont(QStringLiteral("MS Sans Serif"), 8.25);
+    QFont font = layoutFont(QStringLiteral("Tahoma"), 8.25);
     font.setUnderline(true);
     setFont(font);
     // Link blue rather than the selection's navy: it reads as a link, and at
@@ -216,8 +216,11 @@ ImageBox::ImageBox(QWidget *parent) : QWidget(parent) {}
 
 void ImageBox::paintEvent(QPaintEvent *)
 {
+    // Drawn for the screen the box is on: beside a screen of another scale,
+    // the picture of each is sharp.
+    const qreal ratio = devicePixelRatioF();
     const QPixmap picture =
-        m_stretched ? FlagPicture(m_pictureId, size()) : FlagPicture(m_pictureId);
+        m_stretched ? FlagPicture(m_pictureId, size(), ratio) : FlagPicture(m_pictureId, ratio);
     if (!picture.isNull())
         QPainter(this).drawPixmap(0, 0, picture);
     if (hasFocus())

@@ -38,10 +38,45 @@ void Form::setClientSizeTwips(double width, double height)
     fitToScreen();
 }
 
+namespace {
+
+QMargins &measuredDecoration()
+{
+    static QMargins margins(4, 26, 4, 4);
+    return margins;
+}
+
+} // namespace
+
+QMargins Form::decoration()
+{
+    return measuredDecoration();
+}
+
+void Form::measureDecoration() const
+{
+    const QRect frame = frameGeometry();
+    const QRect inner = geometry();
+    if (!isVisible() || frame == inner || !frame.contains(inner))
+        return;
+    measuredDecoration() = QMargins(inner.left() - frame.left(), inner.top() - frame.top(),
+                                    frame.right() - inner.right(), frame.bottom() - inner.bottom());
+}
+
 bool Form::event(QEvent *event)
 {
-    if (event->type() == QEvent::Show)
+    switch (event->type()) {
+    case QEvent::Show:
         fitToScreen();
+        break;
+    case QEvent::Move:
+    case QEvent::Resize:
+    case QEvent::WindowActivate:
+        measureDecoration();
+        break;
+    default:
+        break;
+    }
     return QWidget::event(event);
 }
 
@@ -79,14 +114,7 @@ void Form::fitToScreen()
     QSize size = m_clientSize;
     const QScreen *where = screen();
     if (m_scroller && where) {
-        // The frame is known once the window manager has framed the window.
-        const QRect frame = frameGeometry();
-        const QMargins decoration =
-            frame != geometry()
-                ? QMargins(geometry().left() - frame.left(), geometry().top() - frame.top(),
-                           frame.right() - geometry().right(), frame.bottom() - geometry().bottom())
-                : QMargins(4, 30, 4, 4);
-        const QSize room = where->availableGeometry().marginsRemoved(decoration).size();
+        const QSize room = where->availableGeometry().marginsRemoved(decoration()).size();
         const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
         bool down = size.height() > room.height();
         const bool across = size.width() + (down ? bar : 0) > room.width();

@@ -30,6 +30,12 @@ public:
     // Shows the window, not modal, in front of the others.
     void bringToFront();
 
+    // The window manager's frame around a window (title bar and borders), as
+    // last measured on a framed window of the program; before any is framed,
+    // a typical one. The designs give outer sizes, Qt sizes inner areas.
+    static QMargins decoration();
+
+
     // Sets the fixed client size, as designed; the window takes less where
     // the screen has less room.
     void setClientSizeTwips(double width, double height);
@@ -48,6 +54,7 @@ protected:
 
 private:
     void fitToScreen();
+    void measureDecoration() const;
 
     bool m_closing = false;
     QSize m_clientSize;

@@ -5,19 +5,9 @@
 #include "ui/controls.h"
 #include "ui/twips.h"
 
-#include <array>
+#include <QApplication>
 
 namespace vexo {
-
-namespace {
-
-std::array<ModeWindow *, ModeCount> &registry()
-{
-    static std::array<ModeWindow *, ModeCount> windows{};
-    return windows;
-}
-
-} // namespace
 
 const QStringList &ModeEntries()
 {
@@ -27,44 +17,34 @@ const QStringList &ModeEntries()
     return entries;
 }
 
-ModeHooks &modeHooks()
-{
-    static ModeHooks hooks;
-    return hooks;
-}
-
-ModeWindow::ModeWindow(const QString &objectName, int mode, double clientWidthTwips,
+ModeWindow::ModeWindow(const QString &objectName, Mode mode, double clientWidthTwips,
                        double clientHeightTwips, double modeComboWidthTwips)
     : Form(objectName, QStringLiteral("Vexo"), clientWidthTwips, clientHeightTwips), m_mode(mode),
       m_modeCombo(new PickList(page())), m_announcer(new Announcer(page()))
 {
-    if (mode >= 0 && mode < ModeCount)
-        registry()[mode] = this;
     m_modeCombo->setObjectName(QStringLiteral("ModeCombo"));
     m_modeCombo->setGeometry(twipsRect(2160, 240, modeComboWidthTwips, 315));
     // On Linux Qt names a drop-down list by its current entry and ignores a
     // name set on it: what the list is for goes in its description.
     m_modeCombo->setAccessibleDescription(QStringLiteral("Program mode"));
     // The title stays "Vexo"; a screen reader says which mode it is.
-    if (mode >= 0 && mode < ModeEntries().size())
-        setAccessibleName(ModeEntries().at(mode) + QStringLiteral(" - Vexo"));
+    setAccessibleName(ModeEntries().at(entryOf(mode)) + QStringLiteral(" - Vexo"));
     connect(m_modeCombo, &PickList::clicked, this, &ModeWindow::ModeCombo_Click);
 }
 
-ModeWindow::~ModeWindow()
+ModeWindow *ModeWindow::find(Mode mode)
 {
-    if (m_mode >= 0 && m_mode < ModeCount && registry()[m_mode] == this)
-        registry()[m_mode] = nullptr;
-}
-
-ModeWindow *ModeWindow::ofMode(int mode)
-{
-    return mode >= 0 && mode < ModeCount ? registry()[mode] : nullptr;
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        auto *found = qobject_cast<ModeWindow *>(window);
+        if (found && found->mode() == mode && !found->isClosing())
+            return found;
+    }
+    return nullptr;
 }
 
 ModeWindow *ModeWindow::current()
 {
-    return ofMode(shared().CurrentMode);
+    return find(shared().CurrentMode);
 }
 
 void ModeWindow::focusAnswer()
@@ -87,7 +67,7 @@ void ModeWindow::showAside(Form &window)
 void ModeWindow::refillModeCombo()
 {
     m_modeCombo->setEntries(ModeEntries());
-    m_modeCombo->setListIndex(shared().CurrentMode);
+    m_modeCombo->setListIndex(entryOf(shared().CurrentMode));
 }
 
 void ModeWindow::ModeCombo_Click()
@@ -95,11 +75,10 @@ void ModeWindow::ModeCombo_Click()
     SharedState &s = shared();
     s.WindowTop = topTwips();
     s.WindowLeft = leftTwips();
-    const int picked = m_modeCombo->currentIndex();
-    if (picked >= 0 && picked != s.CurrentMode) {
-        s.CurrentMode = picked;
-        if (modeHooks().switchMode)
-            modeHooks().switchMode(s.CurrentMode);
+    const std::optional<Mode> picked = modeAt(m_modeCombo->currentIndex());
+    if (picked && *picked != s.CurrentMode) {
+        s.CurrentMode = *picked;
+        Q_EMIT modeSwitchRequested(s.CurrentMode);
     }
     afterModePick();
 }
@@ -114,9 +93,7 @@ void ModeWindow::hideEvent(QHideEvent *event)
 
 void ModeWindow::queryUnload()
 {
-    // Closing any mode window closes the flag quiz window, which closes the rest.
-    if (ModeWindow *quiz = ofMode(0))
-        quiz->unload();
+    Q_EMIT closing();
 }
 
 } // namespace vexo

@@ -1,43 +1,28 @@
 #pragma once
 
+#include "core/mode.h"
 #include "ui/form.h"
-
-#include <functional>
 
 namespace vexo {
 
 class Announcer;
 class PickList;
 
-// Number of modes the selector offers (flag quiz, word quiz, show flags,
-// flag meanings, race meanings).
-inline constexpr int ModeCount = 5;
-
 // Entry texts of the mode selector, in mode order.
 const QStringList &ModeEntries();
 
-// What start-up installs so that a mode window can switch modes and end the
-// program without knowing the other windows.
-struct ModeHooks
-{
-    std::function<void(int mode)> switchMode;
-    // Unloads every window but About, in closing order.
-    std::function<void()> unloadAllButAbout;
-};
-ModeHooks &modeHooks();
-
 // A window of one mode: carries the mode selector, and closing it ends the
-// program (it unloads the flag quiz window, whose close unloads the rest).
+// program. What follows a pick or a close is the application's to do: the
+// window asks for it with its signals.
 class ModeWindow : public Form
 {
     Q_OBJECT
 public:
-    ModeWindow(const QString &objectName, int mode, double clientWidthTwips,
+    ModeWindow(const QString &objectName, Mode mode, double clientWidthTwips,
                double clientHeightTwips, double modeComboWidthTwips);
-    ~ModeWindow() override;
 
     // The window of a mode if it exists, without creating it.
-    static ModeWindow *ofMode(int mode);
+    static ModeWindow *find(Mode mode);
     // The window of CurrentMode, the one the learner drills in.
     static ModeWindow *current();
 
@@ -53,23 +38,31 @@ public:
     // keeps this window's focus on the answer for when the learner is back.
     void showAside(Form &window);
 
-    int mode() const { return m_mode; }
+    Mode mode() const { return m_mode; }
     PickList *modeCombo() const { return m_modeCombo; }
 
     // Refills the selector with every mode and selects CurrentMode, which
     // runs the selector's click handler.
     void refillModeCombo();
 
+Q_SIGNALS:
+    // The selector picked another mode, now CurrentMode: its window is to be
+    // shown in this one's place.
+    void modeSwitchRequested(vexo::Mode mode);
+    // A close request was accepted: every window is to close, the program
+    // to end.
+    void closing();
+
 protected:
-    // The selector's click handler: stores the position, switches mode when
-    // the pick differs from CurrentMode, then runs afterModePick().
+    // The selector's click handler: stores the position, asks for a switch
+    // when the pick differs from CurrentMode, then runs afterModePick().
     void ModeCombo_Click();
     virtual void afterModePick() {}
     void queryUnload() override;
     void hideEvent(QHideEvent *event) override;
 
 private:
-    int m_mode;
+    Mode m_mode;
     PickList *m_modeCombo;
     Announcer *m_announcer;
 };

@@ -1,9 +1,7 @@
 #pragma once
 
 #include <QPointer>
-
-#include <functional>
-#include <utility>
+#include <QWidget>
 
 namespace vexo {
 
@@ -20,23 +18,13 @@ public:
             W *created = new W;
             s_instance = created;
             created->Form_Load();
-            if (std::function<void(W &)> prepare = std::exchange(s_prepare, {}))
-                prepare(*created);
         }
         return *s_instance;
     }
     static W *existing() { return s_instance.data(); }
-    static void prepare(std::function<void(W &)> step)
-    {
-        if (s_instance)
-            step(*s_instance);
-        else
-            s_prepare = std::move(step);
-    }
 
 private:
     static inline QPointer<W> s_instance;
-    static inline std::function<void(W &)> s_prepare;
 };
 
 template <class W>
@@ -52,13 +40,16 @@ W *existingWindow()
     return WindowSlot<W>::existing();
 }
 
-// Runs `step` on the window now if it exists, or right after its Form_Load
-// when it is first created: a window nobody has opened yet costs nothing at
-// start, and ends up as if it had been built then.
-template <class W>
-void prepareWindow(std::function<void(W &)> step)
+// A control of a window by the name its design gives it ("AnswerBox",
+// "Image1_3"), for tools and tests that drive the windows as a user does.
+// A name the window does not have is the caller's fault: it stops the program.
+template <class T = QWidget>
+T *control(const QWidget &window, const QString &name)
 {
-    WindowSlot<W>::prepare(std::move(step));
+    T *found = window.findChild<T *>(name);
+    if (!found)
+        qFatal("%s has no control %s", qPrintable(window.objectName()), qPrintable(name));
+    return found;
 }
 
 } // namespace vexo

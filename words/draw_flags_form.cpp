@@ -23,7 +23,7 @@ QString SpecialCharNote()
                           "special characters shown in the text box.");
 }
 
-DrawFlagsForm::DrawFlagsForm() : ModeWindow(QStringLiteral("DrawFlagsForm"), 2, 4035, 7470, 1695)
+DrawFlagsForm::DrawFlagsForm() : ModeWindow(QStringLiteral("DrawFlagsForm"), Mode::ShowFlags, 4035, 7470, 1695)
 {
 
     Line1 = buildHalyard(page());
@@ -81,10 +81,7 @@ DrawFlagsForm::DrawFlagsForm() : ModeWindow(QStringLiteral("DrawFlagsForm"), 2, 
 void DrawFlagsForm::Form_Load()
 {
     SpecialCharLabel->setCaption(SpecialCharNote());
-    QStringList entries{QStringLiteral("Insert NATO:")};
-    for (QChar code : NatoSpecialCodes())
-        entries << FlagName(QString(code));
-    SpecialFlags->setEntries(entries);
+    SpecialFlags->setEntries(QStringList{QStringLiteral("Insert NATO:")} + NatoSpecialNames());
     SpecialFlags->setCurrentIndex(0);
 }
 

@@ -29,6 +29,9 @@ public:
 
     QWidget *answerControl() const override;
 
+private:
+    // The controls, named as the window's design names them; tests find them
+    // by those names.
     Hoist Image1{};
     LineControl *Line1;
     Label *WordsShowInstruct;

@@ -44,12 +44,4 @@ void showInHoist(const Hoist &hoist, int index, int pictureId)
     hoist[index]->show();
 }
 
-QList<int> hoistPictureIds(const Hoist &hoist)
-{
-    QList<int> ids;
-    for (ImageBox *box : hoist)
-        ids << (box->isVisibleTo(box->parentWidget()) ? box->pictureId() : 0);
-    return ids;
-}
-
 } // namespace vexo

@@ -31,7 +31,4 @@ void hideHoist(const Hoist &hoist);
 // Shows picture `pictureId` in box `index` at the picture's own size.
 void showInHoist(const Hoist &hoist, int index, int pictureId);
 
-// Each box's picture id, top down; 0 where the box is hidden, a gap.
-QList<int> hoistPictureIds(const Hoist &hoist);
-
 } // namespace vexo

@@ -6,17 +6,11 @@
 #include <QFile>
 #include <QHash>
 
-static void initWordResources()
-{
-    Q_INIT_RESOURCE(words);
-}
-
 namespace vexo {
 
 const QStringList &WordList()
 {
     static const QStringList words = [] {
-        initWordResources();
         QFile file(QStringLiteral(":/words/list"));
         if (!file.open(QIODevice::ReadOnly))
             return QStringList();

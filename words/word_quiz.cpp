@@ -32,15 +32,12 @@ bool CheckWordAnswer(const QString &answer)
     s.WordAnswer = answer;
     const bool right = lowerFlagCodes(s.CurrentWord) == lowerFlagCodes(s.WordAnswer);
     CountAnswer(s.WordRightCount, s.WordAskedCount, right);
-    const QString score = QStringLiteral("Score is %1/%2");
-    if (right) {
-        s.WordStatusText =
-            QStringLiteral("Correct!\r") + score.arg(s.WordRightCount).arg(s.WordAskedCount);
-    } else {
+    const QString score = ScoreLine(s.WordRightCount, s.WordAskedCount, u"/");
+    if (right)
+        s.WordStatusText = QStringLiteral("Correct!\r") + score;
+    else
         s.WordStatusText = QStringLiteral("Your answer\r\"") + s.WordAnswer +
-                           QStringLiteral("\"\rwas WRONG.\r") +
-                           score.arg(s.WordRightCount).arg(s.WordAskedCount);
-    }
+                           QStringLiteral("\"\rwas WRONG.\r") + score;
     s.WordPercent = CutPercent(s.WordRightCount, s.WordAskedCount);
 
     s.PreviousWord = s.CurrentWord;
@@ -51,7 +48,7 @@ bool CheckWordAnswer(const QString &answer)
 
 QString WordPercentText()
 {
-    return PercentText(shared().WordPercent) + QLatin1Char('%');
+    return PercentCaption(shared().WordPercent);
 }
 
 } // namespace vexo

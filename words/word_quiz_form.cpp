@@ -10,6 +10,7 @@
 #include "ui/controls.h"
 #include "ui/twips.h"
 #include "ui/windows.h"
+#include "quiz/question_engine.h"
 #include "words/typing_limit_edit.h"
 #include "words/word_quiz.h"
 
@@ -17,7 +18,7 @@
 
 namespace vexo {
 
-WordQuizForm::WordQuizForm() : ModeWindow(QStringLiteral("WordQuizForm"), 1, 4035, 7470, 1695)
+WordQuizForm::WordQuizForm() : ModeWindow(QStringLiteral("WordQuizForm"), Mode::WordQuiz, 4035, 7470, 1695)
 {
 
     Line1 = buildHalyard(page());
@@ -61,7 +62,7 @@ WordQuizForm::WordQuizForm() : ModeWindow(QStringLiteral("WordQuizForm"), 1, 403
     connect(AboutButton, &QPushButton::clicked, this, &WordQuizForm::AboutButton_Click);
 }
 
-void WordQuizForm::prepareFirstWord()
+void WordQuizForm::Form_Load()
 {
     showCurrentWord();
     PrevWord->setCaption(QString());
@@ -87,7 +88,7 @@ void WordQuizForm::CheckWordAnswer()
     PrevWord->setCaption(s.PreviousWord);
     Status->setCaption(s.WordStatusText);
     Percent->setCaption(WordPercentText());
-    const QString score = s.WordStatusText.section(QLatin1Char('\r'), -1);
+    const QString score = ScoreLine(s.WordRightCount, s.WordAskedCount, u"/");
     announce(
         spokenVerdict(right,
                       {QStringLiteral("Your answer \"") + answer + QStringLiteral("\" was WRONG"),

@@ -20,17 +20,18 @@ public:
     static constexpr int TypingLimit = 12;
 
     WordQuizForm();
-    void Form_Load() {}
-
-    // Start-up's share of the first word: shows CurrentWordCoded, empties the
-    // score labels.
-    void prepareFirstWord();
+    // Shows the word start-up drew, CurrentWordCoded, with empty score labels:
+    // built when first opened, the window looks as if built at start.
+    void Form_Load();
 
     // Judges the text of Answer, shows the verdict and the next word.
     void CheckWordAnswer();
 
     QWidget *answerControl() const override;
 
+private:
+    // The controls, named as the window's design names them; tests find them
+    // by those names.
     Hoist Image1{};
     LineControl *Line1;
     Label *WordQuizPrompt;
