@@ -2,9 +2,14 @@
 
 #include "catalogue/flag_pictures.h"
 
+#include <QApplication>
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QGuiApplication>
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
 
 #include <cstdio>
 #include <cstdlib>
@@ -51,81 +56,93 @@ struct HeldMessage
     QString text;
 };
 
-QString s_display;
+// Whether no display is named at all, so that the program has no graphical
+// session to try: then one line says so, in place of Qt's lines on plugins.
+bool s_noSessionToTry = false;
 QtMessageHandler s_previousHandler = nullptr;
 QList<HeldMessage> s_held;
 
+void giveOut(const HeldMessage &message)
+{
+    const QMessageLogContext context(nullptr, 0, nullptr, message.category.constData());
+    qt_message_output(message.type, context, message.text);
+}
+
 void holdMessage(QtMsgType type, const QMessageLogContext &context, const QString &text)
 {
-    if (type == QtFatalMsg) {
-        std::fprintf(stderr,
-                     "vexo: cannot open a window on %s: Vexo needs a graphical session "
-                     "(X11 or Wayland)\n",
-                     qPrintable(s_display));
-        std::fflush(stderr);
-        std::_Exit(1);
+    if (type != QtFatalMsg) {
+        s_held.append({type, context.category, text});
+        return;
     }
-    s_held.append({type, context.category, text});
+    // Qt would abort; the user is told why the window cannot open, and the
+    // program ends with status 1.
+    qInstallMessageHandler(s_previousHandler);
+    if (s_noSessionToTry) {
+        std::fputs("vexo: no graphical session to open a window in (neither DISPLAY nor "
+                   "WAYLAND_DISPLAY is set): Vexo needs X11 or Wayland\n",
+                   stderr);
+    } else {
+        for (const HeldMessage &message : std::exchange(s_held, {}))
+            giveOut(message);
+        std::fprintf(stderr, "%s\n", qPrintable(text));
+    }
+    std::fflush(stderr);
+    std::_Exit(1);
 }
 
-QString envText(const char *name)
+bool envSet(const char *name)
 {
-    return QString::fromLocal8Bit(qgetenv(name));
+    return !qEnvironmentVariableIsEmpty(name);
 }
 
-// Where a window would go, as the user would name it: "X11 display ":1"",
-// "Wayland display "wayland-0"", or what is not set; from Qt's -platform and
-// -display options, QT_QPA_PLATFORM, DISPLAY and WAYLAND_DISPLAY.
-QString describeDisplay(const QStringList &arguments)
+// No display named: DISPLAY, WAYLAND_DISPLAY and -display unset, and no
+// platform asked for but X11's or Wayland's, which need one of them.
+bool noSessionToTry(const QStringList &arguments)
 {
-    QString platform = envText("QT_QPA_PLATFORM");
-    QString x11 = envText("DISPLAY");
+    if (envSet("DISPLAY") || envSet("WAYLAND_DISPLAY"))
+        return false;
+    QString platform = qEnvironmentVariable("QT_QPA_PLATFORM");
     for (qsizetype i = 1; i + 1 < arguments.size(); ++i) {
         const QString option = arguments.at(i);
         if (option == QLatin1String("-platform") || option == QLatin1String("--platform"))
             platform = arguments.at(i + 1);
         else if (option == QLatin1String("-display") || option == QLatin1String("--display"))
-            x11 = arguments.at(i + 1);
+            return false;
     }
-    const QString wayland = envText("WAYLAND_DISPLAY");
-    const QString waylandName = QStringLiteral("Wayland display \"%1\"")
-                                    .arg(wayland.isEmpty() ? QStringLiteral("wayland-0") : wayland);
-    const QString x11Name = x11.isEmpty() ? QStringLiteral("X11 (DISPLAY is not set)")
-                                          : QStringLiteral("X11 display \"%1\"").arg(x11);
     // Qt takes the first platform of a list that works; its options follow a colon.
-    QStringList tried;
     for (const QString &entry : platform.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
         const QString name = entry.section(QLatin1Char(':'), 0, 0);
-        if (name == QLatin1String("xcb"))
-            tried << x11Name;
-        else if (name.startsWith(QLatin1String("wayland")))
-            tried << waylandName;
-        else
-            tried << QStringLiteral("the \"%1\" platform").arg(name);
+        if (name != QLatin1String("xcb") && !name.startsWith(QLatin1String("wayland")))
+            return false;
     }
-    // Debian's Qt tries Wayland first where a compositor is named, then X11.
-    if (tried.isEmpty()) {
-        if (!wayland.isEmpty())
-            tried << waylandName;
-        tried << x11Name;
-    }
-    tried.removeDuplicates();
-    return tried.join(QStringLiteral(" or "));
+    return true;
 }
 
-} // namespace
-
-int answerCommandLine(int argc, char *argv[])
+// Tells the user who started the program: on the terminal, or, where
+// Windows gives a program of its desktop none, in a message box, as Qt does
+// for --help and --version.
+void tellUser(const QString &text)
 {
-    // A plain application is enough to read the options and to print help,
-    // and needs no display; the window's application comes after.
-    QCoreApplication core(argc, argv);
-    nameApplication();
-    QCommandLineParser parser;
+#ifdef Q_OS_WIN
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    GetStartupInfoW(&startup);
+    if (!GetConsoleWindow() && !(startup.dwFlags & STARTF_USESTDHANDLES)) {
+        MessageBoxW(nullptr, reinterpret_cast<const wchar_t *>(text.utf16()), L"Vexo",
+                    MB_OK | MB_ICONERROR);
+        return;
+    }
+#endif
+    std::fputs(qPrintable(text), stderr);
+}
+
+void addOptions(QCommandLineParser &parser)
+{
     parser.setApplicationDescription(QStringLiteral(
         "A drill program for the maritime signal flags: the flags of the International Code of "
         "Signals, the NATO special and numeral flags, their names and meanings.\n"
-        "Qt's own options, such as -platform, -style and -reverse, are accepted too."));
+        "Qt's own options, such as -platform, -style and -reverse, are accepted too "
+        "(--help-all lists them)."));
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.addHelpOption();
     parser.addVersionOption();
@@ -138,18 +155,60 @@ int answerCommandLine(int argc, char *argv[])
         addQtOption(name, QStringLiteral("value"));
     for (const char *name : QtFlagOptions)
         addQtOption(name, QString());
-    const bool understood = parser.parse(core.arguments());
-    if (understood && parser.isSet(QStringLiteral("help")))
-        parser.showHelp(0);
-    if (understood && parser.isSet(QStringLiteral("version")))
-        parser.showVersion();
-    if (understood && parser.positionalArguments().isEmpty())
-        return -1;
-    const QString error = understood ? QStringLiteral("Vexo takes no file or other argument: %1")
-                                           .arg(parser.positionalArguments().join(QLatin1Char(' ')))
-                                     : parser.errorText();
-    std::fprintf(stderr, "vexo: %s\nTry 'vexo --help' for the options.\n", qPrintable(error));
-    return 2;
+}
+
+// The help with Qt's own options, which only a widget application lists:
+// one is made on a platform that needs no display, where there is one.
+[[noreturn]] void showHelpWithQtOptions(char *program)
+{
+#ifdef Q_OS_WIN
+    int count = 1;
+    char *arguments[] = {program, nullptr};
+#else
+    char platform[] = "-platform";
+    char minimal[] = "minimal";
+    int count = 3;
+    char *arguments[] = {program, platform, minimal, nullptr};
+#endif
+    QApplication application(count, arguments);
+    nameApplication();
+    QCommandLineParser parser;
+    addOptions(parser);
+    parser.process(
+        QStringList{QCoreApplication::arguments().constFirst(), QStringLiteral("--help-all")});
+    std::exit(0); // process() has shown the help and ended the program
+}
+
+} // namespace
+
+int answerCommandLine(int argc, char *argv[])
+{
+    {
+        // A plain application is enough to read the options and to print
+        // help, and needs no display; the window's application comes after.
+        QCoreApplication core(argc, argv);
+        nameApplication();
+        QCommandLineParser parser;
+        addOptions(parser);
+        const bool understood = parser.parse(core.arguments());
+        if (!understood || !parser.isSet(QStringLiteral("help-all"))) {
+            if (understood && parser.isSet(QStringLiteral("help")))
+                parser.showHelp(0);
+            if (understood && parser.isSet(QStringLiteral("version")))
+                parser.showVersion();
+            if (understood && parser.positionalArguments().isEmpty())
+                return -1;
+            const QString error =
+                understood ? QStringLiteral("Vexo takes no file or other argument: %1")
+                                 .arg(parser.positionalArguments().join(QLatin1Char(' ')))
+                           : parser.errorText();
+            tellUser(QStringLiteral("vexo: %1\nTry 'vexo --help' for the options.\n").arg(error));
+            return 2;
+        }
+    }
+    // Qt's options are listed by a widget application, which the plain one
+    // must make way for.
+    showHelpWithQtOptions(argv[0]);
 }
 
 DisplayCheck::DisplayCheck(int argc, char *argv[])
@@ -157,17 +216,15 @@ DisplayCheck::DisplayCheck(int argc, char *argv[])
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
-    s_display = describeDisplay(arguments);
+    s_noSessionToTry = noSessionToTry(arguments);
     s_previousHandler = qInstallMessageHandler(holdMessage);
 }
 
 DisplayCheck::~DisplayCheck()
 {
     qInstallMessageHandler(s_previousHandler);
-    for (const HeldMessage &message : std::exchange(s_held, {})) {
-        const QMessageLogContext context(nullptr, 0, nullptr, message.category.constData());
-        qt_message_output(message.type, context, message.text);
-    }
+    for (const HeldMessage &message : std::exchange(s_held, {}))
+        giveOut(message);
 }
 
 void setUpApplication()

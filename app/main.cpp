@@ -9,9 +9,13 @@ int main(int argc, char *argv[])
 {
     if (const int status = vexo::answerCommandLine(argc, argv); status >= 0)
         return status;
+#ifdef Q_OS_WIN
+    QApplication app(argc, argv);
+#else
     std::optional<vexo::DisplayCheck> displayCheck(std::in_place, argc, argv);
     QApplication app(argc, argv);
     displayCheck.reset();
+#endif
     vexo::setUpApplication();
     vexo::Main();
     return app.exec();

@@ -28,7 +28,6 @@
 #include <QCheckBox>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QLineEdit>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -140,7 +139,9 @@ void measure(benchmark::State &state, Act act)
 void BM_FlagQuizAnswer(benchmark::State &state)
 {
     QuizForm &quiz = openMode<QuizForm>(Mode::FlagQuiz);
-    measure(state, [&] { QTest::keyClick(control<QLineEdit>(quiz, QStringLiteral("AnswerBox")), Qt::Key_X); });
+    measure(state, [&] {
+        QTest::keyClick(control<QLineEdit>(quiz, QStringLiteral("AnswerBox")), Qt::Key_X);
+    });
 }
 BENCHMARK(BM_FlagQuizAnswer)->Unit(benchmark::kMicrosecond);
 
@@ -149,7 +150,9 @@ void BM_CategoryToggle(benchmark::State &state)
     QuizForm &quiz = openMode<QuizForm>(Mode::FlagQuiz);
     // The worst case: the listing is open and is rebuilt and redrawn.
     getWindow<CheatForm>().show();
-    measure(state, [&] { QTest::mouseClick(control<QCheckBox>(quiz, QStringLiteral("NATOFlags")), Qt::LeftButton); });
+    measure(state, [&] {
+        QTest::mouseClick(control<QCheckBox>(quiz, QStringLiteral("NATOFlags")), Qt::LeftButton);
+    });
 }
 BENCHMARK(BM_CategoryToggle)->Unit(benchmark::kMicrosecond);
 
@@ -159,7 +162,8 @@ void BM_ShowFlagsKeystroke(benchmark::State &state)
     control<QLineEdit>(draw, QStringLiteral("Text1"))->setText(QStringLiteral("signal"));
     bool typeLetter = true;
     measure(state, [&] {
-        QTest::keyClick(control<QLineEdit>(draw, QStringLiteral("Text1")), typeLetter ? Qt::Key_S : Qt::Key_Backspace);
+        QTest::keyClick(control<QLineEdit>(draw, QStringLiteral("Text1")),
+                        typeLetter ? Qt::Key_S : Qt::Key_Backspace);
         typeLetter = !typeLetter;
     });
 }
@@ -169,8 +173,13 @@ void BM_WordQuizAnswer(benchmark::State &state)
 {
     WordQuizForm &words = openMode<WordQuizForm>(Mode::WordQuiz);
     measure(
-        state, [&] { control<QLineEdit>(words, QStringLiteral("Answer"))->setText(QStringLiteral("knot")); },
-        [&] { QTest::keyClick(control<QLineEdit>(words, QStringLiteral("Answer")), Qt::Key_Return); });
+        state,
+        [&] {
+            control<QLineEdit>(words, QStringLiteral("Answer"))->setText(QStringLiteral("knot"));
+        },
+        [&] {
+            QTest::keyClick(control<QLineEdit>(words, QStringLiteral("Answer")), Qt::Key_Return);
+        });
 }
 BENCHMARK(BM_WordQuizAnswer)->Unit(benchmark::kMicrosecond);
 
@@ -179,7 +188,9 @@ void BM_MeaningsAnswer(benchmark::State &state)
     MeaningForm &meanings = openMode<MeaningForm>(Mode::FlagMeanings);
     measure(
         state, [&] { control<QComboBox>(meanings, QStringLiteral("Answer"))->setCurrentIndex(5); },
-        [&] { QTest::keyClick(control<QComboBox>(meanings, QStringLiteral("Answer")), Qt::Key_Return); });
+        [&] {
+            QTest::keyClick(control<QComboBox>(meanings, QStringLiteral("Answer")), Qt::Key_Return);
+        });
 }
 BENCHMARK(BM_MeaningsAnswer)->Unit(benchmark::kMicrosecond);
 

@@ -1,6 +1,5 @@
 #include "catalogue/meanings.h"
 
-
 #include <array>
 
 namespace vexo {

@@ -23,18 +23,6 @@ inline QList<QString> decodings(const uint8_t *data, size_t size)
     return {QString::fromUtf8(bytes, length), QString::fromLatin1(bytes, length), units};
 }
 
-// Runs `check` on every decoding, and on each of its first characters alone,
-// since single characters are what flag codes are.
-template <typename Check>
-void checkTextsAndCharacters(const uint8_t *data, size_t size, Check check)
-{
-    for (const QString &text : decodings(data, size)) {
-        check(text);
-        for (const QChar ch : text.left(64))
-            check(QString(ch));
-    }
-}
-
 // Code units in hex, so a report shows exactly what went in.
 inline QByteArray describe(const QString &text)
 {

@@ -328,5 +328,4 @@ void QuizForm::publishCategories()
         listing->Form_Load();
 }
 
-
 } // namespace vexo

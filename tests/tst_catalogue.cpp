@@ -1,3 +1,4 @@
+#include "catalogue/flag_pictures.h"
 #include "catalogue/flags.h"
 #include "catalogue/meanings.h"
 #include "catalogue/substitutes.h"
@@ -103,18 +104,68 @@ private Q_SLOTS:
         QCOMPARE(FlagCategory(code), category);
     }
 
-    // Each category holds exactly its pool, counted over every 8-bit code.
-    void categoryPools()
+    // Every code unit there is, alone and at the head of a longer text:
+    // categories hold exactly their pools, exactly the codes have a name,
+    // a picture and (letters and substitutes) a meaning, whatever the case.
+    void everyCodeUnit()
     {
+        const auto byList = [](QChar ch) {
+            const char16_t unit = ch.unicode();
+            if (unit >= u'0' && unit <= u'9')
+                return int(CategoryNumeral);
+            if ((unit >= u'a' && unit <= u'z') || (unit >= u'A' && unit <= u'Z'))
+                return int(CategoryLetter);
+            if (QStringLiteral("!#$@").contains(ch))
+                return int(CategorySubstitute);
+            if (NatoSpecialCodes().contains(ch))
+                return int(CategoryNatoSpecial);
+            return int(CategoryOther);
+        };
         QList<int> counts(5);
-        for (int c = 1; c < 256; ++c)
-            ++counts[FlagCategory(QString(QChar(c)))];
-        QCOMPARE(counts[1], 10);
-        QCOMPARE(counts[2], 52); // both cases
-        QCOMPARE(counts[3], 4);
-        QCOMPARE(counts[4], 17);
-        for (QChar c : NatoSpecialCodes())
-            QCOMPARE(FlagCategory(QString(c)), 4);
+        QSet<QString> names;
+        for (int unit = 0; unit <= 0xFFFF; ++unit) {
+            const QChar ch{char16_t(unit)};
+            const QString code(ch);
+            const QString where = QStringLiteral("U+%1").arg(unit, 4, 16, QLatin1Char('0'));
+            const int category = FlagCategory(code);
+            QVERIFY2(category == byList(ch) && FlagCategory(ch) == category &&
+                         FlagCategory(code + QStringLiteral("x")) == category,
+                     qPrintable(where));
+            ++counts[category];
+
+            const bool isCode = category != CategoryOther || code == QLatin1String("}");
+            const QString name = FlagName(code);
+            QVERIFY2((name != code) == isCode, qPrintable(where));
+            QCOMPARE(FlagName(code + code), code + code);
+            if (isCode) {
+                names.insert(name);
+                QCOMPARE(FlagName(upperPerChar(code)), name);
+                QCOMPARE(FlagName(lowerPerChar(code)), name);
+            }
+
+            const QString meaning = FlagMeaning(code);
+            const bool hasMeaning = category == CategoryLetter || category == CategorySubstitute;
+            QVERIFY2(meaning.isEmpty() != hasMeaning, qPrintable(where));
+            QVERIFY(FlagMeaning(code + code).isEmpty());
+            if (category == CategoryLetter) {
+                QCOMPARE(FlagMeaning(upperPerChar(code)), meaning);
+                QCOMPARE(FlagMeaning(lowerPerChar(code)), meaning);
+            }
+            const bool raced = isCode && QStringLiteral("BCILMNPSXYZ!}").contains(ch.toUpper());
+            QVERIFY2(RaceMeaning(code).isEmpty() != raced, qPrintable(where));
+
+            // Every flag has its picture under the lower-cased code.
+            if (category != CategoryOther) {
+                QCOMPARE(FlagPictureId(ch), int(ch.toLower().unicode()));
+                QVERIFY2(HasFlagPicture(FlagPictureId(ch)), qPrintable(where));
+            }
+        }
+        QCOMPARE(counts[CategoryNumeral], 10);
+        QCOMPARE(counts[CategoryLetter], 52); // both cases
+        QCOMPARE(counts[CategorySubstitute], 4);
+        QCOMPARE(counts[CategoryNatoSpecial], 17);
+        // 26 letters, 10 digits, 4 substitutes, the answering pennant, 17 NATO flags.
+        QCOMPARE(names.size(), 58);
     }
 
     void pictureIds_data()

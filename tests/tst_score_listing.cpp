@@ -230,13 +230,15 @@ private Q_SLOTS:
                  QStringLiteral("Flag Zero"));
         QCOMPARE(in<ImageBox>(listing, QStringLiteral("FlagImg_57"))->pictureId(), 20);
         // Drawn when painted, stretched to its box.
-        QCOMPARE(in<ImageBox>(listing, QStringLiteral("FlagImg_57"))
-                     ->grab()
-                     .toImage()
-                     .convertToFormat(QImage::Format_RGB32),
-                 FlagPicture(20, in<ImageBox>(listing, QStringLiteral("FlagImg_57"))->size(), 1.0)
-                     .toImage()
-                     .convertToFormat(QImage::Format_RGB32));
+        QCOMPARE(
+            in<ImageBox>(listing, QStringLiteral("FlagImg_57"))
+                ->grab()
+                .toImage()
+                .convertToFormat(QImage::Format_RGB32),
+            FlagPicture(20, in<ImageBox>(listing, QStringLiteral("FlagImg_57"))->size(),
+                        in<ImageBox>(listing, QStringLiteral("FlagImg_57"))->devicePixelRatioF())
+                .toImage()
+                .convertToFormat(QImage::Format_RGB32));
         // The third row of letters holds U to Z; NATO's fourth row Subdivision and Turn.
         QCOMPARE(in<ImageBox>(listing, QStringLiteral("FlagImg_20"))->y(),
                  in<ImageBox>(listing, QStringLiteral("FlagImg_25"))->y());

@@ -10,8 +10,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=build/bench
-cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DVEXO_BUILD_TESTS=OFF >/dev/null
-cmake --build "$build" -j "$(nproc)" --target vexo vexo-bare-window vexo-first-window vexo-bench >/dev/null
+cmake --preset bench >/dev/null
+cmake --build --preset bench -j "$(nproc)" >/dev/null
 
 export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
 tools/on_x_display.sh --screen 1920x1080 "$build/bench/vexo-first-window" --runs 11 \

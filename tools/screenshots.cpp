@@ -59,7 +59,8 @@ void answerFlags(QuizForm &quiz, int count)
 {
     for (int i = 0; i < count; ++i) {
         const QString flag = shared().CurrentQuizFlag;
-        QTest::keyClicks(control<QLineEdit>(quiz, QStringLiteral("AnswerBox")), i % 3 == 2 ? QStringLiteral("x") : flag);
+        QTest::keyClicks(control<QLineEdit>(quiz, QStringLiteral("AnswerBox")),
+                         i % 3 == 2 ? QStringLiteral("x") : flag);
     }
 }
 

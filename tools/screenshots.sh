@@ -6,7 +6,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=build/release
-cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DVEXO_BUILD_TESTS=OFF -DVEXO_BUILD_BENCH=OFF >/dev/null
-cmake --build "$build" -j "$(nproc)" --target vexo-screenshots >/dev/null
+cmake --preset release >/dev/null
+cmake --build --preset release -j "$(nproc)" --target vexo-screenshots >/dev/null
 
 QT_QPA_PLATFORM=xcb exec tools/on_x_display.sh --wm "$build/tools/vexo-screenshots" "${1:-docs}"

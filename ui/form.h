@@ -35,7 +35,6 @@ public:
     // a typical one. The designs give outer sizes, Qt sizes inner areas.
     static QMargins decoration();
 
-
     // Sets the fixed client size, as designed; the window takes less where
     // the screen has less room.
     void setClientSizeTwips(double width, double height);

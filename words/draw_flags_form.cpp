@@ -23,7 +23,8 @@ QString SpecialCharNote()
                           "special characters shown in the text box.");
 }
 
-DrawFlagsForm::DrawFlagsForm() : ModeWindow(QStringLiteral("DrawFlagsForm"), Mode::ShowFlags, 4035, 7470, 1695)
+DrawFlagsForm::DrawFlagsForm()
+    : ModeWindow(QStringLiteral("DrawFlagsForm"), Mode::ShowFlags, 4035, 7470, 1695)
 {
 
     Line1 = buildHalyard(page());

@@ -3,6 +3,7 @@
 #include "catalogue/flag_pictures.h"
 #include "catalogue/flags.h"
 #include "core/shared_state.h"
+#include "quiz/question_engine.h"
 #include "reference/about_form.h"
 #include "reference/cheat_form.h"
 #include "ui/accessibility.h"
@@ -10,7 +11,6 @@
 #include "ui/controls.h"
 #include "ui/twips.h"
 #include "ui/windows.h"
-#include "quiz/question_engine.h"
 #include "words/typing_limit_edit.h"
 #include "words/word_quiz.h"
 
@@ -18,7 +18,8 @@
 
 namespace vexo {
 
-WordQuizForm::WordQuizForm() : ModeWindow(QStringLiteral("WordQuizForm"), Mode::WordQuiz, 4035, 7470, 1695)
+WordQuizForm::WordQuizForm()
+    : ModeWindow(QStringLiteral("WordQuizForm"), Mode::WordQuiz, 4035, 7470, 1695)
 {
 
     Line1 = buildHalyard(page());

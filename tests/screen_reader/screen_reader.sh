@@ -15,7 +15,7 @@ here=$(dirname "$(realpath "$0")")
 tools=(dbus-run-session /usr/libexec/at-spi-bus-launcher)
 if $wayland; then tools+=(sway wtype runuser); else tools+=(Xvfb openbox xdotool); fi
 for tool in "${tools[@]}"; do
-  command -v "$tool" >/dev/null || { echo "missing: $tool" >&2; exit 1; }
+  command -v "$tool" >/dev/null || { echo "missing: $tool, so not checked" >&2; exit 77; }
 done
 
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 GSETTINGS_BACKEND=memory
