@@ -1,8 +1,12 @@
 #!/usr/bin/env bash
-# Sets up a Debian machine for Vexo, builds it, and starts it or tests it.
+# Sets up a Debian machine for Vexo, builds it, and starts it, tests it or
+# makes it for Windows.
 #   ./build.sh run       Debian 12 or 13: install what is missing, build, start the program
 #   ./build.sh test      Debian 12 or 13: install what is missing, build with sanitizers,
 #                        run every test, build, check and install the Debian package
+#   ./build.sh windows   Debian 13: install what is missing, build Qt for Windows once,
+#                        cross-build Vexo: build/windows/vexo-<version>-setup.exe and
+#                        build/windows/vexo-<version>-windows-x86_64.zip
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -17,13 +21,31 @@ case "$mode" in
                xvfb openbox xdotool sway wtype dbus at-spi2-core python3-gi gir1.2-atspi-2.0
                libxcb1-dev build-essential dpkg-dev debhelper lintian git)
     ;;
+  windows)
+    . /etc/os-release
+    if [ "${ID:-}" != debian ] || [ "${VERSION_ID:-13}" -lt 13 ] 2>/dev/null; then
+      echo "./build.sh windows needs Debian 13 (trixie) or later; this is ${PRETTY_NAME:-another system}" >&2
+      exit 1
+    fi
+    # The compilers, the host's Qt tools (which must match the Qt source),
+    # nanosvg, the font, the icon and installer tools, and what apt needs to
+    # fetch and unpack Debian's source of Qt.
+    packages=(cmake ninja-build g++-mingw-w64-x86-64-posix mingw-w64-tools
+              qt6-base-dev qt6-base-dev-tools libnanosvg-dev fonts-wine
+              librsvg2-bin icoutils nsis dpkg-dev xz-utils)
+    ;;
   *)
-    echo "usage: $0 [run|test]" >&2
+    echo "usage: $0 [run|test|windows]" >&2
     exit 2
     ;;
 esac
 
 ./tools/install_missing.sh "${packages[@]}"
+# Debian 13 on has nanosvg, which draws the pictures for Windows: the tests
+# check that it draws them as Qt's SVG module does.
+if [ "$mode" = test ] && apt-cache show libnanosvg-dev >/dev/null 2>&1; then
+  ./tools/install_missing.sh libnanosvg-dev
+fi
 
 case "$mode" in
   run)
@@ -40,5 +62,18 @@ case "$mode" in
     # The Debian package, and Vexo built as part of another CMake project.
     ./tools/check_package.sh
     ./tools/check_subproject.sh
+    ;;
+  windows)
+    # Built once, and kept outside the build tree for the next run.
+    VEXO_WINDOWS_QT=$(windows/build_qt.sh "${VEXO_QT_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/vexo}")
+    export VEXO_WINDOWS_QT
+    # A build tree made against another Qt is made anew.
+    if [ -f build/windows/CMakeCache.txt ] &&
+      ! grep -qF "CMAKE_TOOLCHAIN_FILE:FILEPATH=$VEXO_WINDOWS_QT/" build/windows/CMakeCache.txt; then
+      rm -rf build/windows
+    fi
+    cmake --preset windows
+    cmake --build --preset windows
+    ls -l build/windows/vexo-*-setup.exe build/windows/vexo-*-windows-x86_64.zip
     ;;
 esac

@@ -11,6 +11,12 @@
 #include <QPushButton>
 #include <QUrl>
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+
+#include <shellapi.h>
+#endif
+
 namespace vexo {
 
 namespace {
@@ -22,7 +28,14 @@ const QString WebPage = QStringLiteral("www.tobrin.net/vexo");
 } // namespace
 
 std::function<bool(const QUrl &)> frmAbout::urlOpener = [](const QUrl &url) {
-#ifdef Q_OS_LINUX
+#if defined(Q_OS_WIN)
+    // The shell opens the link in the user's mail program or browser, as
+    // any program's link on Windows; a link nothing opens is ignored.
+    const QString link = url.toString();
+    const auto result = ShellExecuteW(nullptr, L"open", reinterpret_cast<LPCWSTR>(link.utf16()),
+                                      nullptr, nullptr, SW_SHOWNORMAL);
+    return reinterpret_cast<INT_PTR>(result) > 32;
+#elif defined(Q_OS_LINUX)
     // The desktop's own opener, quietly: a link that nothing can open is
     // ignored, not reported on the terminal as Qt's own lookup would.
     QProcess opener;
@@ -47,7 +60,8 @@ frmAbout::frmAbout() : Form(QStringLiteral("frmAbout"), QString(), 5730, 3105)
 {
     // A fixed dialog without minimise or maximise, kept out of the task bar.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
 
     auto label = [this](const char *name, QRect rect) {
         auto *l = new Label(page());

@@ -37,6 +37,8 @@ CheatMeanForm::CheatMeanForm()
     : AsideForm(QStringLiteral("CheatMeanForm"), QStringLiteral("Flag Meanings"), ClientWidth,
                 ClientHeight)
 {
+    // The one window the user may resize.
+    setWindowFlag(Qt::MSWindowsFixedSizeDialogHint, false);
 
     // The wrapped meanings outgrow the label's designed height: the window
     // grows to show them, and scrolls where the screen is too small.

@@ -26,6 +26,10 @@
 #include <QStyleOptionComboBox>
 #include <QTest>
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
 using namespace vexo;
 
 namespace {
@@ -85,6 +89,17 @@ class CaptionsFitTest : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void init()
+    {
+#ifdef Q_OS_WIN
+        // Windows draws text with its own engine; the offscreen platform
+        // there draws with FreeType instead, as no Windows user sees it. The
+        // Windows build runs this test on the Windows platform too.
+        if (QGuiApplication::platformName() == QLatin1String("offscreen"))
+            QSKIP("offscreen on Windows measures FreeType's text, not Windows'");
+#endif
+    }
+
     void initTestCase()
     {
         QApplication::setQuitOnLastWindowClosed(false);
@@ -220,6 +235,10 @@ private Q_SLOTS:
     // Bold captions are visibly heavier than regular text of the same size.
     void boldIsBold()
     {
+#ifdef Q_OS_WIN
+        if (GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version"))
+            QSKIP("Wine's Tahoma Bold is no heavier than its regular face; Windows' is");
+#endif
         const Label *percent = control<Label>(getWindow<QuizForm>(), "Percent");
         QFont regular = percent->font();
         regular.setBold(false);

@@ -1,9 +1,12 @@
 #include "catalogue/flag_pictures.h"
+#include "catalogue/svg_document.h"
+#include "ui/controls.h"
 
 #include <QFile>
 #include <QIcon>
 #include <QImage>
 #include <QPixmap>
+#include <QScreen>
 #include <QSet>
 #include <QXmlStreamReader>
 #include <QtTest>
@@ -23,6 +26,9 @@ constexpr QRgb Black = qRgb(0, 0, 0);
 constexpr QRgb Green = qRgb(0, 150, 94);
 constexpr QRgb Grey = qRgb(192, 192, 192);
 constexpr QRgb Navy = qRgb(0, 32, 128);
+
+// How far two renderers may differ on an antialiased edge, in one channel.
+constexpr int EdgeTolerance = 64;
 
 constexpr QSize LetterBox(45, 38);
 constexpr QSize NatoNumeralBox(46, 38);
@@ -236,6 +242,13 @@ private Q_SLOTS:
     void gradeIcons_data();
     void gradeIcons();
     void programIconLoads();
+    void renderersAgree_data();
+    void renderersAgree();
+    void sharpOnEveryScreen();
+
+private:
+    int m_largestInside = 0;
+    int m_largestOnEdges = 0;
 };
 
 void TestFlagPictures::initTestCase()
@@ -246,6 +259,9 @@ void TestFlagPictures::initTestCase()
 void TestFlagPictures::cleanupTestCase()
 {
     qInstallMessageHandler(previousHandler);
+    if (m_largestInside + m_largestOnEdges > 0)
+        qInfo("Qt SVG and nanosvg: largest difference %d inside shapes, %d on their edges",
+              m_largestInside, m_largestOnEdges);
 }
 
 // Qt SVG quietly skips what it cannot draw (clip paths, masks, filters in this
@@ -460,6 +476,90 @@ void TestFlagPictures::programIconLoads()
                 opaque += qAlpha(image.pixel(x, y)) > 0;
         }
         QVERIFY(opaque > side * side / 8);
+    }
+}
+
+// Qt's SVG module draws the pictures on Linux, nanosvg on Windows: every flag
+// and icon, at 1x and 2x, comes out the same from both, pixel for pixel inside
+// its shapes and within antialiasing on their edges.
+void TestFlagPictures::renderersAgree_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<int>("ratio");
+    QStringList paths;
+    for (int id : expectedIds())
+        paths << QStringLiteral(":/flags/%1").arg(id);
+    for (const char *icon : {"vexo", "101", "104", "105", "106", "107", "108"})
+        paths << QStringLiteral(":/icons/") + QLatin1String(icon);
+    for (const QString &path : paths) {
+        for (int ratio : {1, 2})
+            QTest::addRow("%s at %dx", qPrintable(path), ratio) << path << ratio;
+    }
+}
+
+void TestFlagPictures::renderersAgree()
+{
+#ifndef VEXO_BOTH_SVG_RENDERERS
+    QSKIP("this build has one SVG renderer");
+#else
+    QFETCH(QString, path);
+    QFETCH(int, ratio);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray data = file.readAll();
+    QXmlStreamReader xml(data);
+    xml.readNextStartElement();
+    const QSize size(xml.attributes().value(QLatin1String("width")).toInt() * ratio,
+                     xml.attributes().value(QLatin1String("height")).toInt() * ratio);
+    const QImage qt = parseSvgWithQtSvg(data)->render(size);
+    const QImage nano = parseSvgWithNanoSvg(data)->render(size);
+    QCOMPARE(nano.size(), qt.size());
+    const auto difference = [](QRgb a, QRgb b) {
+        return std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
+                         std::abs(qBlue(a) - qBlue(b)), std::abs(qAlpha(a) - qAlpha(b))});
+    };
+    int inside = 0;
+    int onEdges = 0;
+    for (int y = 0; y < size.height(); ++y) {
+        for (int x = 0; x < size.width(); ++x) {
+            const QRgb here = qt.pixel(x, y);
+            // A pixel of an edge differs from a neighbour, or is a blend.
+            bool edge = qAlpha(here) != 0 && qAlpha(here) != 255;
+            for (const QPoint step : {QPoint(1, 0), QPoint(-1, 0), QPoint(0, 1), QPoint(0, -1)}) {
+                const QPoint next = QPoint(x, y) + step;
+                edge = edge || (qt.rect().contains(next) && qt.pixel(next) != here);
+            }
+            int &largest = edge ? onEdges : inside;
+            largest = std::max(largest, difference(here, nano.pixel(x, y)));
+        }
+    }
+    m_largestInside = std::max(m_largestInside, inside);
+    m_largestOnEdges = std::max(m_largestOnEdges, onEdges);
+    QVERIFY2(inside <= 1, qPrintable(QStringLiteral("inside: %1").arg(inside)));
+    QVERIFY2(onEdges <= EdgeTolerance, qPrintable(QStringLiteral("on edges: %1").arg(onEdges)));
+#endif
+}
+
+// Beside a screen at another scale, a picture is drawn for the screen its
+// window is on, and drawn again when the window moves to the other.
+void TestFlagPictures::sharpOnEveryScreen()
+{
+    const QList<QScreen *> screens = QGuiApplication::screens();
+    if (screens.size() < 2 || screens[0]->devicePixelRatio() == screens[1]->devicePixelRatio())
+        QSKIP("needs two screens of different scales (tests/two_screens.json)");
+    QWidget window;
+    ImageBox box(&window);
+    box.setPicture('a');
+    window.resize(100, 100);
+    for (QScreen *screen : {screens[0], screens[1], screens[0]}) {
+        window.move(screen->geometry().topLeft() + QPoint(20, 20));
+        window.show();
+        QTRY_COMPARE(window.screen(), screen);
+        const qreal ratio = screen->devicePixelRatio();
+        QTRY_COMPARE(box.devicePixelRatioF(), ratio);
+        QCOMPARE(
+            box.grab().toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied),
+            FlagPicture('a', ratio).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied));
     }
 }
 

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Builds the Debian package from a copy of this checkout, checks it with
-# lintian (no errors, no warnings), installs it and asks the installed program
-# its version. Needs dpkg-dev, debhelper and lintian, and root (or sudo) to
-# install.
+# lintian (no errors, no warnings), installs it, asks the installed program
+# its version and removes it again, unless it was installed before. Needs
+# dpkg-dev, debhelper and lintian, and root (or sudo) to install.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -19,6 +19,10 @@ lintian --fail-on error,warning --info "$deb"
 
 sudo=""
 [ "$(id -u)" -eq 0 ] || sudo=sudo
+installed_before=false
+dpkg-query -W -f='${Status}' vexo 2>/dev/null | grep -q "install ok installed" && installed_before=true
+remove() { $installed_before || $sudo env DEBIAN_FRONTEND=noninteractive apt-get remove -y -q vexo >/dev/null; }
+trap 'remove; rm -rf "$work"' EXIT
 DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "$deb"
 answer=$(vexo --version)
 expected="Vexo ${version%-*}"
@@ -27,4 +31,4 @@ if [ "$answer" != "$expected" ]; then
   exit 1
 fi
 dpkg -L vexo | grep -q "/man6/vexo.6"
-echo "package $(basename "$deb") builds, passes lintian, installs and answers '$answer'"
+echo "package $(basename "$deb") builds, passes lintian, installs and answers '$answer'; removed again"

@@ -17,7 +17,10 @@ exec {fd}<> <(:)
 Xvfb -displayfd "$fd" -screen 0 "${screen}x24" -nolisten tcp >/dev/null 2>&1 &
 pids=($!)
 trap 'kill "${pids[@]}" 2>/dev/null || true' EXIT
-read -r -t 20 -u "$fd" display
+if ! read -r -t 20 -u "$fd" display; then
+  echo "on_x_display.sh: Xvfb did not start a display within 20 s" >&2
+  exit 1
+fi
 export DISPLAY=:$display
 if $wm; then
   openbox >/dev/null 2>&1 &

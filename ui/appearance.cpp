@@ -17,6 +17,12 @@ namespace vexo {
 void ensureFonts()
 {
     static const bool done = [] {
+#ifdef Q_OS_WIN
+        // Windows has Tahoma and Tahoma Bold, which the layouts were drawn
+        // for. A clone of the same name beside them would mix their faces.
+        if (QFontDatabase::hasFamily(QStringLiteral("Tahoma")))
+            return true;
+#endif
         // Stored uncompressed, so the font is read in place, not copied.
         const QResource font(QStringLiteral(":/fonts/tahoma.ttf"));
         if (font.isValid() && font.compressionAlgorithm() == QResource::NoCompression)
@@ -36,9 +42,12 @@ QFont layoutFont(const QString &family, double points, bool bold)
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(qRound(points * 96.0 / 72.0));
     font.setBold(bold);
+#ifndef Q_OS_WIN
     // Latin captions need no complex shaping; skipping it halves the cost of
-    // redrawing the status and meaning texts after every answer.
+    // redrawing the status and meaning texts after every answer. Windows'
+    // own font engines place some letters wrongly without it ("fl", "ft").
     font.setStyleStrategy(QFont::PreferNoShaping);
+#endif
     return font;
 }
 

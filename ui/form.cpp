@@ -17,10 +17,11 @@ Form::Form(const QString &objectName, const QString &caption, double clientWidth
            double clientHeightTwips, QWidget *parent)
     : QWidget(parent, Qt::Window)
 {
-    // Fixed layouts: a window can be minimised and closed, never maximised.
+    // Fixed layouts: a window can be minimised and closed, never maximised;
+    // on Windows its border does not offer to resize it either.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                   Qt::WindowCloseButtonHint);
+                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setWindowIcon(SvgIcon(QStringLiteral(":/icons/vexo")));
     setObjectName(objectName);
     setWindowTitle(caption);

@@ -1,0 +1,162 @@
+#!/usr/bin/env bash
+# Builds for Windows as ./build.sh windows does, with the tests, and tests
+# the build under Wine, on Debian 13:
+#  - every Qt Test program, cross-built and run by ctest under Wine;
+#  - the installer, run silently in a fresh Wine prefix: files, Start menu
+#    entry and the uninstaller's registration with Windows;
+#  - the installed vexo.exe, started on a private X display with a window
+#    manager and drilled from the keyboard as a user would, its links opened
+#    through the shell, a picture taken, closed;
+#  - --version answered in a message box, as a Windows program does;
+#  - the uninstaller, run silently.
+#   windows/test_under_wine.sh [picture.png]   (default build/windows/vexo-under-wine.png)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+checkout=$PWD
+picture=$(realpath -m "${1:-build/windows/vexo-under-wine.png}")
+
+if [ -z "${VEXO_WINE_DISPLAY:-}" ]; then
+  sudo=""
+  [ "$(id -u)" -eq 0 ] || sudo=sudo
+  # NSIS's installer stub is 32-bit: Wine runs it with its 32-bit part.
+  dpkg --print-foreign-architectures | grep -qx i386 || $sudo dpkg --add-architecture i386
+  ./tools/install_missing.sh wine wine64 wine32:i386 xvfb openbox xdotool imagemagick
+  ./build.sh windows
+  cmake --build --preset windows-test
+  VEXO_WINE_DISPLAY=1 exec tools/on_x_display.sh --wm "$checkout/windows/test_under_wine.sh" "$picture"
+fi
+
+work=$(mktemp -d)
+trap 'wineserver -k 2>/dev/null || true; rm -rf "$work"' EXIT
+# No Mono or Gecko to offer, no Wayland to look for, no noise.
+export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" XDG_RUNTIME_DIR=$work
+failures=0
+fail() {
+  echo "FAIL: $*" >&2
+  failures=$((failures + 1))
+}
+new_prefix() {
+  export WINEPREFIX=$work/$1
+  wineboot --init >/dev/null 2>&1
+  wineserver --wait
+}
+
+echo "== the Qt Test programs under Wine"
+new_prefix tests
+ctest --preset windows -j "$(nproc)" || fail "a Qt Test program failed under Wine"
+
+echo "== the installer, silently, in a fresh prefix"
+new_prefix install
+installer=$(ls build/windows/vexo-*-setup.exe)
+version=$(basename "$installer" | sed 's/^vexo-\(.*\)-setup\.exe$/\1/')
+wine "$installer" /S || fail "the installer exited with $?"
+wineserver --wait
+unix() { winepath --unix "$(wine cmd /c echo "$1" 2>/dev/null | tr -d '\r')"; }
+home=$(unix '%LOCALAPPDATA%')/Programs/Vexo
+menu=$(unix '%APPDATA%')/Microsoft/Windows/Start\ Menu/Programs
+for file in "$home/vexo.exe" "$home/uninstall.exe" "$home/LICENSE.txt" "$menu/Vexo.lnk"; do
+  [ -f "$file" ] || fail "the installer wrote no $file"
+done
+key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Vexo'
+registered=$(wine reg query "$key" 2>/dev/null | tr -d '\r')
+for value in "DisplayName +REG_SZ +Vexo$" "DisplayVersion +REG_SZ +$version$" \
+             "Publisher +REG_SZ +Tobrin$" "DisplayIcon +REG_SZ +.*vexo\.exe,0$" \
+             "UninstallString +REG_SZ +.*uninstall\.exe\"$" "EstimatedSize +REG_DWORD +0x[0-9a-f]*[1-9a-f]"; do
+  printf '%s\n' "$registered" | grep -Eq "^ +$value" || fail "no uninstall entry like '$value'"
+done
+
+echo "== the installed program, drilled from the keyboard"
+# The shell hands links to Wine's browser helper, which asks these.
+mkdir -p "$work/bin"
+for opener in xdg-open xdg-email; do
+  printf '#!/bin/sh\necho "%s $*" >>"%s"\n' "$opener" "$work/links" >"$work/bin/$opener"
+  chmod +x "$work/bin/$opener"
+done
+PATH=$work/bin:$PATH wine "$home/vexo.exe" &
+program=$!
+window=""
+for _ in $(seq 60); do
+  window=$(xdotool search --onlyvisible --name '^Vexo$' 2>/dev/null | head -n 1 || true)
+  [ -n "$window" ] && break
+  sleep 0.5
+done
+[ -n "$window" ] || { fail "no window mapped"; exit 1; }
+visible() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1 || true; }
+keys() {
+  xdotool key --clearmodifiers --delay 150 "$@"
+  sleep 1
+}
+sleep 2
+# Three answers in the flag quiz, then Shift+Tab to Stats, whose title counts them.
+xdotool type --delay 200 'abc'
+keys shift+Tab Return
+stats=$(visible '^Score ')
+[ -n "$stats" ] && xdotool getwindowname "$stats" | grep -q ': [0-3] of 3$' ||
+  fail "the score chart does not count three answers: '$(xdotool getwindowname "$stats" 2>/dev/null)'"
+keys Escape
+[ -z "$(visible '^Score ')" ] || fail "Escape left the score chart open"
+# To the word quiz by the selector, an answer there.
+xdotool windowactivate --sync "$window" 2>/dev/null || true
+keys Tab Tab Tab alt+Down Down Return
+words=$(visible '^Vexo$')
+[ -n "$words" ] && [ "$words" != "$window" ] || fail "the word quiz did not come"
+import -window "$words" "$work/before.png"
+xdotool type --delay 150 'knot'
+keys Return
+import -window "$words" "$work/after.png"
+[ "$(compare -metric AE "$work/before.png" "$work/after.png" null: 2>&1 || true)" != 0 ] ||
+  fail "the word quiz showed no verdict"
+# The flags listing by its access key, and Escape.
+keys alt+h
+[ -n "$(visible '^Flags Listing$')" ] || fail "Alt+H opened no flags listing"
+keys Escape
+[ -z "$(visible '^Flags Listing$')" ] || fail "Escape left the flags listing open"
+# About by its access key: both links go to the shell, Escape closes it.
+keys alt+a
+[ -n "$(visible '^About Vexo$')" ] || fail "Alt+A opened no About window"
+keys Tab Return Tab Return
+sleep 2
+grep -q "xdg-email mailto:vexo@tobrin.net?SUBJECT=VEXO.EXE" "$work/links" 2>/dev/null ||
+  fail "the e-mail link did not reach the shell"
+grep -q "xdg-open http://www.tobrin.net/vexo" "$work/links" 2>/dev/null ||
+  fail "the web link did not reach the shell"
+keys Escape
+sleep 1
+mkdir -p "$(dirname "$picture")"
+import -window "$words" "$picture" && echo "picture: $picture"
+# Closing the mode window ends the program.
+xdotool windowactivate --sync "$words" 2>/dev/null || true
+keys alt+F4
+timeout 30 tail --pid="$program" -f /dev/null || fail "the program did not end when closed"
+status=0
+wait "$program" || status=$?
+[ "$status" -eq 0 ] || fail "the program ended with status $status"
+
+echo "== --version, in a message box"
+wine "$home/vexo.exe" --version &
+program=$!
+box=""
+for _ in $(seq 40); do
+  box=$(visible '^Vexo$')
+  [ -n "$box" ] && break
+  sleep 0.5
+done
+[ -n "$box" ] || fail "--version showed no message box"
+sleep 1
+keys Return
+timeout 30 tail --pid="$program" -f /dev/null || fail "--version did not end"
+
+echo "== the uninstaller, silently"
+wine "$home/uninstall.exe" /S || fail "the uninstaller exited with $?"
+sleep 3
+wineserver --wait
+for file in "$home/vexo.exe" "$home/uninstall.exe" "$menu/Vexo.lnk"; do
+  [ ! -e "$file" ] || fail "the uninstaller left $file"
+done
+! wine reg query "$key" >/dev/null 2>&1 || fail "the uninstaller left the uninstall entry"
+
+if [ "$failures" -gt 0 ]; then
+  echo "$failures check(s) failed under Wine" >&2
+  exit 1
+fi
+echo "the Windows build passes under Wine"
