@@ -18,7 +18,7 @@ case "$mode" in
   run) ;;
   test)
     packages+=(libbenchmark-dev clang libclang-rt-dev clang-format desktop-file-utils appstream
-               xvfb openbox xdotool sway wtype dbus at-spi2-core python3-gi gir1.2-atspi-2.0
+               xvfb openbox xdotool x11-utils sway wtype dbus at-spi2-core python3-gi gir1.2-atspi-2.0
                libxcb1-dev build-essential dpkg-dev debhelper lintian git)
     ;;
   windows)

@@ -10,10 +10,11 @@ namespace vexo {
 
 MeaningForm::MeaningForm()
     // Status is 45 twips taller than drawn (1935) so that its longest text, a
-    // wrong answer of G, P or Z at the top score, is not cut off.
+    // wrong answer of G, P or Z at the top score, is not cut off, and the
+    // percentage 75 twips lower (2400), so that it does not print over it.
     : MeaningQuizWindow(
           QStringLiteral("MeaningForm"), Mode::FlagMeanings,
-          {4515, 4455, 4440, {240, 480, 1695, 1980}, 2280, {2160, 1920, 2175, 975}, 810},
+          {4515, 4455, 4440, {240, 480, 1695, 1980}, 2475, 2280, {2160, 1920, 2175, 975}, 810},
           {&SharedState::MeaningFlag, &SharedState::MeaningChoice, CheckMeaningAnswer})
 {
     Go = makeButton("Go", QStringLiteral("Enter"), {3600, 2760, 855, 255});

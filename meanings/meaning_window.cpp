@@ -66,7 +66,7 @@ MeaningQuizWindow::MeaningQuizWindow(const QString &objectName, Mode mode,
     PrevAnswerFrame->setGeometry(twipsRect(0, 3000, layout.frameWidth, 3015));
     PrevAnswerFrame->setBorderShown(false);
     Status = makeLabel(PrevAnswerFrame, "Status", layout.status);
-    Percent = makeLabel(PrevAnswerFrame, "Percent", {360, 2400, 1215, 495});
+    Percent = makeLabel(PrevAnswerFrame, "Percent", {360, layout.percentTop, 1215, 495});
     Percent->setFont(layoutFont(QStringLiteral("Tahoma"), 14.25, true));
     const double prev = layout.previousLeft;
     PrevAnswer = makeLabel(PrevAnswerFrame, "PrevAnswer", {prev, 240, 1575, 375});

@@ -30,6 +30,8 @@ struct MeaningWindowLayout
     double answerWidth;
     double frameWidth;
     TwipsBox status;
+    // Top of the percentage, below the status's longest text.
+    double percentTop;
     // Left edge of the previous flag's name, picture and staff.
     double previousLeft;
     TwipsBox meaning;

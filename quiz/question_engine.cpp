@@ -86,7 +86,9 @@ double CutPercent(qint64 right, qint64 asked)
 
 QString PercentText(double percent)
 {
-    return QLocale().toString(percent, 'g', 15);
+    // Plain decimal digits, as every number the program shows, with the
+    // decimal separator of the user's locale.
+    return QString::number(percent, 'g', 15).replace(QLatin1Char('.'), QLocale().decimalPoint());
 }
 
 QString PercentCaption(double percent)
@@ -98,6 +100,14 @@ QString ScoreLine(qint32 right, qint32 asked, QStringView between)
 {
     return QStringLiteral("Score is ") + QString::number(right) + between.toString() +
            QString::number(asked);
+}
+
+QString AnswerForKey(const QString &typed, bool shiftOnly, int numberRowKey)
+{
+    const bool typesDigit = typed.size() == 1 && typed.at(0).isDigit();
+    if (!shiftOnly || numberRowKey < 1 || numberRowKey > 4 || typesDigit)
+        return typed;
+    return SubstitutePool.mid(numberRowKey - 1, 1);
 }
 
 void NextQuestion(QuizView &view)

@@ -51,8 +51,8 @@ bool CategoryEnabled(const QString &code, const CategoryBoxes &boxes);
 // right / asked as a percentage cut (never rounded) to one decimal.
 double CutPercent(qint64 right, qint64 asked);
 
-// A percentage as shown: at most one decimal, no trailing zero, in the user's
-// number format (66.6, 100, 0).
+// A percentage as shown: at most one decimal, no trailing zero, plain digits
+// with the user's decimal separator (66.6, 100, 0).
 QString PercentText(double percent);
 
 // The percentage label of every quiz: "66.6%".
@@ -61,6 +61,14 @@ QString PercentCaption(double percent);
 // The last line of every quiz's status: "Score is 2 / 3"; the word quiz
 // writes the counts closer, "Score is 2/3".
 QString ScoreLine(qint32 right, qint32 asked, QStringView between = u" / ");
+
+// The answer a key gives in the flag quiz's box: what it types, except that
+// Shift with the number row's key 1 to 4 (`numberRowKey`, by the key's place
+// on the keyboard; 0 for any other key) is that substitute, "!" to "$", as
+// the instruction says, wherever that key with Shift types no digit: "£" on a
+// British keyboard, "§" on a German one. Where digits need Shift (French),
+// the digit stays.
+QString AnswerForKey(const QString &typed, bool shiftOnly, int numberRowKey);
 
 // Judges LastAnswer against the flag shown, keeps score and tallies, draws the
 // next flag and shows it.

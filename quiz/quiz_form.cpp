@@ -14,11 +14,30 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 
 namespace vexo {
+
+namespace {
+
+// The number row's key 1 to 4 by its place on the keyboard, whatever the
+// layout has it type: native scan codes 2 to 5 on Windows, and 10 to 13 (the
+// keyboard's own codes plus 8) under X11 and Wayland; 0 for any other key.
+int numberRowKey(quint32 nativeScanCode)
+{
+#ifdef Q_OS_WIN
+    constexpr quint32 first = 2;
+#else
+    constexpr quint32 first = 10;
+#endif
+    return nativeScanCode >= first && nativeScanCode < first + 4 ? int(nativeScanCode - first + 1)
+                                                                 : 0;
+}
+
+} // namespace
 
 QuizForm::QuizForm() : ModeWindow(QStringLiteral("QuizForm"), Mode::FlagQuiz, 4035, 7305, 1815)
 {
@@ -128,6 +147,7 @@ QuizForm::QuizForm() : ModeWindow(QStringLiteral("QuizForm"), Mode::FlagQuiz, 40
     AnswerBox->setFocus();
 
     connect(AnswerBox, &QLineEdit::textChanged, this, &QuizForm::AnswerBox_Change);
+    AnswerBox->installEventFilter(this);
     connect(NonAlphaNum, &PickList::enterPressed, this, &QuizForm::NonAlphaNum_KeyPress);
     connect(Go, &QPushButton::clicked, this, &QuizForm::Go_Click);
     for (QCheckBox *category : {LettersCk, NumPennantsCk, SubsCk, NATOFlags, NumberFlags})
@@ -196,12 +216,30 @@ QWidget *QuizForm::answerControl() const
 
 void QuizForm::clearAnswer()
 {
-    AnswerBox->clear();
+    // Emptied as a new text, which also forgets the box's undo history: an
+    // answer brought back by Undo would be judged again.
+    AnswerBox->setText(QString());
 }
 
 void QuizForm::beep()
 {
     QApplication::beep();
+}
+
+bool QuizForm::eventFilter(QObject *watched, QEvent *event)
+{
+    // A substitute is typed as the instruction says, Shift and its number,
+    // whatever that key types with Shift on the user's keyboard.
+    if (watched == AnswerBox && event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        const QString answer = AnswerForKey(key->text(), key->modifiers() == Qt::ShiftModifier,
+                                            numberRowKey(key->nativeScanCode()));
+        if (answer != key->text()) {
+            AnswerBox->insert(answer);
+            return true;
+        }
+    }
+    return ModeWindow::eventFilter(watched, event);
 }
 
 void QuizForm::AnswerBox_Change()

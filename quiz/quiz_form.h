@@ -72,6 +72,7 @@ private:
 
 protected:
     void afterModePick() override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void AnswerBox_Change();

@@ -191,7 +191,10 @@ void ScoreForm::drawBars(const QString &letter, int &Index)
     // Rows 14 pixels apart (drawn 220 twips, 14.67 pixels) so that they are
     // evenly spaced and all thirty stay above the scale marks.
     const double top = Index * 210.0;
-    image->setGeometry(twipsRect(50, top, 200, 200));
+    // Square, as drawn (200 by 200): its edges rounded one by one would make
+    // it a pixel shorter than wide.
+    const int side = twipsToPixels(200);
+    image->setGeometry(QRect(twipsPoint(50, top), QSize(side, side)));
     const int pictureId = FlagPictureId(lower);
     if (image->pictureId() != pictureId || image->toolTip().isEmpty()) {
         image->setStretchedPicture(pictureId);

@@ -1,5 +1,6 @@
-// No caption of any window is ever cut off: every text a label can be given,
-// laid out in the label's own font as the label draws it, fits the label.
+// No caption of any window is ever cut off or printed over: every text a
+// label can be given, laid out in the label's own font as the label draws
+// it, fits the label and keeps clear of the others' text.
 
 #include "app/mode_switch.h"
 #include "app/startup.h"
@@ -34,11 +35,23 @@ using namespace vexo;
 
 namespace {
 
-// Every label of the window whose caption does not fit, with what it needs.
+// Where a label's text stands in its parent, laid out as the label draws it.
+QRect textRect(const Label *label)
+{
+    QRect room = label->contentsRect().translated(label->pos());
+    const QSize needed = label->captionSize(label->caption()).boundedTo(room.size());
+    if (label->alignment() & Qt::AlignHCenter)
+        room.setLeft(room.left() + (room.width() - needed.width()) / 2);
+    return QRect(room.topLeft(), needed);
+}
+
+// Every label of the window whose caption does not fit, with what it needs,
+// and every caption another prints over.
 QString cutCaptions(const QWidget *window)
 {
     QStringList cut;
-    for (const Label *label : window->findChildren<Label *>()) {
+    const QList<Label *> labels = window->findChildren<Label *>();
+    for (const Label *label : labels) {
         const QSize needed = label->captionSize(label->caption());
         const QSize room = label->contentsRect().size();
         if (needed.width() > room.width() || needed.height() > room.height())
@@ -49,6 +62,15 @@ QString cutCaptions(const QWidget *window)
                        .arg(room.width())
                        .arg(room.height())
                        .arg(QString(label->caption()).replace(QLatin1Char('\r'), QLatin1Char('|')));
+        for (const Label *other : labels) {
+            if (other <= label || other->parentWidget() != label->parentWidget() ||
+                label->caption().isEmpty() || other->caption().isEmpty() ||
+                !label->isVisibleTo(window) || !other->isVisibleTo(window))
+                continue;
+            if (textRect(label).intersects(textRect(other)))
+                cut << QStringLiteral("%1 prints over %2")
+                           .arg(other->objectName(), label->objectName());
+        }
     }
     return cut.join(QLatin1Char('\n'));
 }

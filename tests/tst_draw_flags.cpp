@@ -69,6 +69,11 @@ private Q_SLOTS:
         // The Kelvin sign lower-cases to "k" but is no flag.
         QTest::addRow("above 255, tab")
             << QString::fromUtf8("a\u20ac\u212a\tb") << false << false << Ids{97, 0, 0, 0, 98};
+        const QString ship = QString::fromUtf8("\xF0\x9F\x9A\xA2");
+        QTest::addRow("an emoji is one place")
+            << "a" + ship + "b" << false << false << Ids{97, 0, 98};
+        QTest::addRow("a letter with its accent is one place")
+            << QString::fromUtf8("e\xCC\x81") + "a" << false << false << Ids{0, 97};
         QTest::addRow("twelve") << "abcdefghijkl" << true << false
                                 << Ids{97, 98, 99, 100, 101, 102, 103, 104, 105, 106, 107, 108};
     }
@@ -181,6 +186,16 @@ private Q_SLOTS:
         QTest::keyClick(text(), Qt::Key_Backspace);
         paste(QStringLiteral("zz"));
         QCOMPARE(text()->text().size(), 13);
+        // Only the list makes it longer: a paste over all of it keeps twelve.
+        text()->selectAll();
+        paste(text()->text() + QStringLiteral("pq"));
+        QCOMPARE(text()->text(), QStringLiteral("abcdeXYfghij"));
+
+        // Characters are counted as the user sees them: an emoji is one.
+        text()->clear();
+        const QString ship = QString::fromUtf8("\xF0\x9F\x9A\xA2");
+        paste(ship.repeated(13));
+        QCOMPARE(text()->text(), ship.repeated(12));
     }
 };
 

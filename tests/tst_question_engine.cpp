@@ -151,6 +151,14 @@ private Q_SLOTS:
         QFETCH(int, asked);
         QFETCH(QString, text);
         QCOMPARE(PercentText(CutPercent(right, asked)), text);
+        // Plain digits whatever the locale; the separator may be its own.
+        for (QLocale::Language language : {QLocale::Arabic, QLocale::Persian, QLocale::Bengali}) {
+            QLocale::setDefault(QLocale(language));
+            QString local = text;
+            local.replace(QLatin1Char('.'), QLocale().decimalPoint());
+            QCOMPARE(PercentText(CutPercent(right, asked)), local);
+        }
+        QLocale::setDefault(QLocale::c());
     }
 
     void rightAnswer()

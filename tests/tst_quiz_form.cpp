@@ -10,10 +10,14 @@
 
 #include <QCheckBox>
 #include <QImage>
+#include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+
+#include <memory>
 
 using namespace vexo;
 
@@ -178,6 +182,78 @@ private Q_SLOTS:
         type(" ");
         QCOMPARE(shared().QuizAskedCount, 9);
         QCOMPARE(shared().QuizRightCount, 0);
+    }
+
+    // Every change of the box is an answer: nothing the program cleared comes
+    // back by undo or redo, to be judged against the next flag.
+    void undoBringsNoAnswerBack()
+    {
+        showFlag("A");
+        type("q");
+        QCOMPARE(shared().QuizAskedCount, 1);
+        QTest::keyClick(answerBox(), Qt::Key_Z, Qt::ControlModifier);
+        QTest::keyClick(answerBox(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QTest::keyClick(answerBox(), Qt::Key_Y, Qt::ControlModifier);
+        const std::unique_ptr<QMenu> menu(answerBox()->createStandardContextMenu());
+        int offered = 0;
+        for (QAction *action : menu->actions()) {
+            if (action->text().startsWith(QLatin1String("&Undo")) ||
+                action->text().startsWith(QLatin1String("&Redo"))) {
+                ++offered;
+                QVERIFY(!action->isEnabled());
+                action->trigger();
+            }
+        }
+        QCOMPARE(offered, 2);
+        QCOMPARE(shared().QuizAskedCount, 1);
+        QVERIFY(answerBox()->text().isEmpty());
+    }
+
+    // Shift and the number, as the instruction says, on any keyboard: the
+    // number row's key is read by its place, whatever it types with Shift.
+    void substitutesOnAnyKeyboard_data()
+    {
+        QTest::addColumn<int>("numberKey"); // 0: not on the number row
+        QTest::addColumn<bool>("shift");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("flag");
+        QTest::addRow("British Shift+3") << 3 << true << "\u00a3"
+                                         << "#";
+        QTest::addRow("German Shift+2") << 2 << true << "\""
+                                        << "@";
+        QTest::addRow("German Shift+3") << 3 << true << "\u00a7"
+                                        << "#";
+        QTest::addRow("Spanish Shift+3") << 3 << true << "\u00b7"
+                                         << "#";
+        QTest::addRow("US Shift+4") << 4 << true << "$"
+                                    << "$";
+        QTest::addRow("French digits need Shift") << 1 << true << "1"
+                                                  << "1";
+        QTest::addRow("French 1 without Shift") << 1 << false << "&"
+                                                << "&";
+        QTest::addRow("Shift+5 is no substitute") << 5 << true << "%"
+                                                  << "%";
+        QTest::addRow("@ typed directly") << 0 << true << "@"
+                                          << "@";
+    }
+    void substitutesOnAnyKeyboard()
+    {
+        QFETCH(int, numberKey);
+        QFETCH(bool, shift);
+        QFETCH(QString, typed);
+        QFETCH(QString, flag);
+        clickLabel("NATOLabel"); // "&" and "%" are NATO flags
+        showFlag(flag);
+#ifdef Q_OS_WIN
+        const quint32 scanCode = numberKey ? 1 + numberKey : 30;
+#else
+        const quint32 scanCode = numberKey ? 9 + numberKey : 38;
+#endif
+        const Qt::KeyboardModifiers modifiers = shift ? Qt::ShiftModifier : Qt::NoModifier;
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, modifiers, scanCode, 0, 0, typed);
+        QCoreApplication::sendEvent(answerBox(), &press);
+        QCOMPARE(shared().QuizAskedCount, 1);
+        QCOMPARE(shared().QuizRightCount, 1);
     }
 
     void categoryBoxesSkipUnwantedFlag()

@@ -128,12 +128,20 @@ private Q_SLOTS:
         QCOMPARE(in<ImageBox>(score, QStringLiteral("FlagImg_29"))->pictureId(), int('$'));
         QCOMPARE(in<ImageBox>(score, QStringLiteral("FlagImg_0"))->toolTip(),
                  QStringLiteral("Alpha"));
+        // Every flag square, as drawn; every grid line one pixel wide.
+        for (int i = 0; i < 30; ++i) {
+            const QRect picture =
+                in<ImageBox>(score, QStringLiteral("FlagImg_%1").arg(i))->geometry();
+            QCOMPARE(picture.width(), picture.height());
+        }
         QCOMPARE(in<ImageBox>(score, QStringLiteral("FlagImg_0"))->geometry(),
-                 twipsRect(50, 0, 200, 200));
+                 QRect(twipsPoint(50, 0), QSize(13, 13)));
         QVERIFY(!in<ImageBox>(score, QStringLiteral("FlagImg_30"))->isVisibleTo(&score));
-        for (int i = 1; i <= 10; ++i)
-            QCOMPARE(in<LineControl>(score, QStringLiteral("Line1_%1").arg(i))->color(),
-                     i % 5 ? QColor(128, 128, 128) : QColor(Qt::black));
+        for (int i = 1; i <= 10; ++i) {
+            const LineControl *line = in<LineControl>(score, QStringLiteral("Line1_%1").arg(i));
+            QCOMPARE(line->color(), i % 5 ? QColor(128, 128, 128) : QColor(Qt::black));
+            QCOMPARE(line->width(), 1);
+        }
     }
 
     void pagesAndCaption()

@@ -33,7 +33,9 @@ void AsideForm::keyPressEvent(QKeyEvent *event)
     m_passingKeys = true;
     drill->bringToFront();
     drill->focusAnswer();
-    QKeyEvent passed(event->type(), event->key(), event->modifiers(), event->text(),
+    // Whole, the key's place on the keyboard included: the drill may read it.
+    QKeyEvent passed(event->type(), event->key(), event->modifiers(), event->nativeScanCode(),
+                     event->nativeVirtualKey(), event->nativeModifiers(), event->text(),
                      event->isAutoRepeat(), event->count());
     QCoreApplication::sendEvent(answer, &passed);
     event->accept();

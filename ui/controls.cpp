@@ -254,7 +254,9 @@ void LineControl::setLineTwips(double x1, double y1, double x2, double y2)
 {
     const QPoint a = twipsPoint(x1, y1);
     const QPoint b = twipsPoint(x2, y2);
-    const QRect box = QRect(a, b).normalized().adjusted(0, 0, 1, 1);
+    // The rectangle of two corners holds both: a line across or down is one
+    // pixel wide.
+    const QRect box = QRect(a, b).normalized();
     setGeometry(box);
     m_from = a - box.topLeft();
     m_to = b - box.topLeft();

@@ -10,6 +10,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QStyle>
+#include <QWindow>
 
 namespace vexo {
 
@@ -142,19 +143,52 @@ void Form::unload()
         close();
 }
 
+namespace {
+
+// Under X11 Qt loses a window's frame when the window is hidden, and then
+// takes the inner area's corner for the frame's: there, the program places
+// windows by the frame it measured itself.
+bool framesUnreliable(const QWidget &window)
+{
+    return window.testAttribute(Qt::WA_WState_Created) &&
+           QGuiApplication::platformName() == QLatin1String("xcb");
+}
+
+} // namespace
+
+QPoint Form::framePosition() const
+{
+    if (!framesUnreliable(*this))
+        return pos();
+    const QMargins frame = decoration();
+    return geometry().topLeft() - QPoint(frame.left(), frame.top());
+}
+
 double Form::leftTwips() const
 {
-    return pixelsToTwips(pos().x());
+    return pixelsToTwips(framePosition().x());
 }
 
 double Form::topTwips() const
 {
-    return pixelsToTwips(pos().y());
+    return pixelsToTwips(framePosition().y());
 }
 
 void Form::moveTwips(double left, double top)
 {
-    move(twipsToPixels(left), twipsToPixels(top));
+    const QPoint corner(twipsToPixels(left), twipsToPixels(top));
+    if (!framesUnreliable(*this)) {
+        move(corner);
+        return;
+    }
+    // The inner area goes inside the frame the window has or will get. Qt
+    // hands it to the window system as the inner area only when told a new
+    // place, which it is not when the place is the one the window had.
+    const QMargins frame = decoration();
+    const QRect inner(corner + QPoint(frame.left(), frame.top()), size());
+    if (QWindow *native = windowHandle(); native && isHidden() && native->geometry() == inner)
+        native->setGeometry(inner.translated(1, 0));
+    setGeometry(inner);
 }
 
 void Form::closeEvent(QCloseEvent *event)

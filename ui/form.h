@@ -23,6 +23,7 @@ public:
     void unload();
 
     // Window position in twips, read and written as the frame's top-left corner.
+    QPoint framePosition() const;
     double leftTwips() const;
     double topTwips() const;
     void moveTwips(double left, double top);

@@ -7,6 +7,7 @@
 #include "reference/about_form.h"
 #include "ui/controls.h"
 #include "ui/twips.h"
+#include "words/characters.h"
 #include "words/typing_limit_edit.h"
 #include "words/word_quiz.h"
 
@@ -90,15 +91,31 @@ void DrawFlagsForm::DrawWord()
 {
     SharedState &s = shared();
     hideHoist(Image1);
-    const int count = int(std::min<qsizetype>(s.ShowWordsText.size(), HoistSize));
-    if (!NoSubsCk->isChecked())
-        s.ShowWordsText = AddSubstitutes(lowerFlagCodes(s.ShowWordsText));
+    // One place of the hoist for each character the user sees: an emoji or a
+    // letter with its accents is one, a gap since it is no flag code.
+    QStringList places = userCharacters(s.ShowWordsText);
+    const int count = int(std::min<qsizetype>(places.size(), HoistSize));
+    if (!NoSubsCk->isChecked()) {
+        // A place of several code units stands in as a sign that is no flag,
+        // which ends a run as any other does.
+        QString codes;
+        for (const QString &place : places)
+            codes += place.size() == 1 ? place.at(0) : QChar(QChar::ReplacementCharacter);
+        const QString coded = AddSubstitutes(lowerFlagCodes(codes));
+        for (qsizetype n = 0; n < places.size(); ++n) {
+            if (places.at(n).size() == 1)
+                places[n] = coded.at(n);
+        }
+        s.ShowWordsText = places.join(QString());
+    }
 
     int natoCount = 0;
     const int categoryLimit =
         UseNATOFlagsCK->isChecked() ? CategoryNatoSpecial + 1 : CategoryNatoSpecial;
     for (int n = 0; n < count; ++n) {
-        const QChar ch = s.ShowWordsText.at(n);
+        if (places.at(n).size() != 1)
+            continue;
+        const QChar ch = places.at(n).at(0);
         const int category = FlagCategory(ch);
         if (category < CategoryNumeral || category >= categoryLimit)
             continue;

@@ -1,29 +1,71 @@
 #include "words/typing_limit_edit.h"
 
+#include "words/characters.h"
+
 #include <QKeyEvent>
+#include <QTextBoundaryFinder>
 #include <QValidator>
 
 #include <algorithm>
 
 namespace vexo {
 
-int fitToTypingLimit(QString &text, int cursor, qsizetype previousLength, int limit)
+namespace {
+
+qsizetype characterCount(QStringView text)
 {
-    const qsizetype allowed = std::max<qsizetype>(limit, previousLength);
-    qsizetype excess = text.size() - allowed;
-    if (excess <= 0)
+    return userCharacters(text.toString()).size();
+}
+
+// The nearest boundary between two user characters at or before (or after) `position`.
+qsizetype boundary(const QString &text, qsizetype position, bool after)
+{
+    QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, text);
+    finder.setPosition(position);
+    if (finder.isAtBoundary())
+        return position;
+    return after ? finder.toNextBoundary() : finder.toPreviousBoundary();
+}
+
+} // namespace
+
+int fitToTypingLimit(QString &text, int cursor, const QString &previous, qsizetype selectionStart,
+                     qsizetype selectionLength, int limit)
+{
+    if (characterCount(text) <= limit)
         return cursor;
-    if (cursor < excess || cursor > text.size()) {
-        // No insertion ends at the cursor (an undo, say): keep the front.
-        text.truncate(allowed);
-        if (!text.isEmpty() && text.back().isHighSurrogate())
-            text.chop(1);
-        return int(std::min<qsizetype>(cursor, text.size()));
+    // The edit inserted text between what it kept of the previous text at
+    // the front and at the back: around the selection it typed or pasted
+    // over, or else around what the two texts do not share.
+    const QString keptFront = previous.left(selectionStart);
+    const QString keptBack = previous.mid(selectionStart + selectionLength);
+    qsizetype front = 0;
+    qsizetype back = 0;
+    if (selectionLength > 0 && text.size() >= keptFront.size() + keptBack.size() &&
+        text.startsWith(keptFront) && text.endsWith(keptBack)) {
+        front = keptFront.size();
+        back = keptBack.size();
+    } else {
+        const qsizetype shorter = std::min(text.size(), previous.size());
+        while (front < shorter && text.at(front) == previous.at(front))
+            ++front;
+        while (back < shorter - front &&
+               text.at(text.size() - 1 - back) == previous.at(previous.size() - 1 - back))
+            ++back;
     }
-    if (cursor - excess > 0 && text.at(cursor - excess - 1).isHighSurrogate())
-        ++excess;
-    text.remove(cursor - excess, excess);
-    return int(cursor - excess);
+    front = boundary(text, front, false);
+    const qsizetype insertionEnd = boundary(text, text.size() - back, true);
+    const qsizetype kept = characterCount(QStringView(text).left(front)) +
+                           characterCount(QStringView(text).mid(insertionEnd));
+    QStringList inserted = userCharacters(text.mid(front, insertionEnd - front));
+    qsizetype excess = characterCount(text) - std::max<qsizetype>(limit, kept);
+    while (excess-- > 0 && !inserted.isEmpty())
+        inserted.removeLast();
+    const QString insertion = inserted.join(QString());
+    text = text.left(front) + insertion + text.mid(insertionEnd);
+    const qsizetype end = front + insertion.size();
+    return int(cursor >= insertionEnd ? cursor - (insertionEnd - end)
+                                      : std::min<qsizetype>(cursor, end));
 }
 
 // Runs on every change of the box, user edits and setText alike; only the
@@ -36,7 +78,8 @@ public:
     State validate(QString &input, int &pos) const override
     {
         if (!m_edit->m_programChange)
-            pos = fitToTypingLimit(input, pos, m_edit->m_acceptedLength, m_edit->m_typingLimit);
+            pos = fitToTypingLimit(input, pos, m_edit->m_accepted, m_edit->m_selectionStart,
+                                   m_edit->m_selectionLength, m_edit->m_typingLimit);
         return Acceptable;
     }
 
@@ -49,7 +92,12 @@ TypingLimitEdit::TypingLimitEdit(int typingLimit, QWidget *parent)
 {
     setValidator(new TypingLimitValidator(this));
     connect(this, &QLineEdit::textChanged, this,
-            [this](const QString &text) { m_acceptedLength = text.size(); });
+            [this](const QString &text) { m_accepted = text; });
+    // The selection an edit types or pastes over is known before the edit.
+    connect(this, &QLineEdit::selectionChanged, this, [this] {
+        m_selectionStart = hasSelectedText() ? selectionStart() : 0;
+        m_selectionLength = selectionLength();
+    });
 }
 
 void TypingLimitEdit::setProgramText(const QString &text)

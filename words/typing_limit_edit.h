@@ -5,8 +5,8 @@
 namespace vexo {
 
 // A single-line text box in which typing, pasting and dropping stop at a
-// number of characters, while the program may set a longer text. Enter is
-// reported through enterPressed and never passed on.
+// number of characters, as the user counts them, while the program may set a
+// longer text. Enter is reported through enterPressed and never passed on.
 class TypingLimitEdit : public QLineEdit
 {
     Q_OBJECT
@@ -27,14 +27,19 @@ protected:
 private:
     friend class TypingLimitValidator;
     int m_typingLimit;
-    qsizetype m_acceptedLength = 0;
+    QString m_accepted;
+    // The selection before the edit under way, in code units.
+    qsizetype m_selectionStart = 0;
+    qsizetype m_selectionLength = 0;
     bool m_programChange = false;
 };
 
-// What a user edit leaves in a box that already held `previousLength`
-// characters: a text longer than both the limit and the previous text loses
-// the characters just inserted before `cursor`, from the end of the insertion.
-// A surrogate pair is never split. Returns the new cursor position.
-int fitToTypingLimit(QString &text, int cursor, qsizetype previousLength, int limit);
+// What a user edit leaves of `text` in a box that held `previous`, with the
+// given selection: the characters the edit kept may stay, however many, but
+// what it typed or pasted only as far as `limit` characters all told; the
+// rest of that goes, from its end. Characters are counted as the user sees
+// them (userCharacters). Returns the new cursor position.
+int fitToTypingLimit(QString &text, int cursor, const QString &previous, qsizetype selectionStart,
+                     qsizetype selectionLength, int limit);
 
 } // namespace vexo

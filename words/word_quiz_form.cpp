@@ -95,8 +95,9 @@ void WordQuizForm::CheckWordAnswer()
                       {QStringLiteral("Your answer \"") + answer + QStringLiteral("\" was WRONG"),
                        QStringLiteral("The word was ") + s.PreviousWord},
                       score, WordPercentText()));
-    // The user typed here, so the window is already in front.
-    Answer->clear();
+    // The user typed here, so the window is already in front. Emptied as a
+    // new text, so that Undo cannot bring the answer back for the next word.
+    Answer->setText(QString());
 }
 
 void WordQuizForm::Answer_KeyPress()

@@ -159,6 +159,32 @@ def switch_to(mode_name, key='Down'):
           f'{mode_name}: the focus is on the answer ({focused[-1]})')
 
 
+def inner_corner():
+    """The active window's inner area, top-left, as the X server has it."""
+    window = subprocess.run(['xdotool', 'getactivewindow'], capture_output=True, text=True).stdout.strip()
+    info = subprocess.run(['xwininfo', '-id', window], capture_output=True, text=True).stdout
+    return tuple(int(re.search(rf'Absolute upper-left {axis}:\s+(-?\d+)', info).group(1)) for axis in 'XY')
+
+
+def positions_hold():
+    """A window dragged by its title bar, then eight switches: each window,
+    shown before or not, lands with its inner area where the dragged one had it."""
+    x, y = inner_corner()
+    subprocess.run(['xdotool', 'mousemove', str(x + 60), str(y - 8), 'mousedown', '1'], check=True)
+    for step in range(1, 11):
+        subprocess.run(['xdotool', 'mousemove', str(x + 60 + 20 * step), str(y - 8 + 15 * step)], check=True)
+        time.sleep(0.05)
+    subprocess.run(['xdotool', 'mouseup', '1'], check=True)
+    pump(1)
+    dragged = inner_corner()
+    check(dragged == (x + 200, y + 150), f'the window is dragged: {(x, y)} to {dragged}')
+    for mode, key in (('Flag Quiz', 'Home'), ('Word Quiz', 'Down'), ('Show Flags', 'Down'),
+                      ('Flag Meanings', 'Down'), ('Race Meanings', 'Down'), ('Flag Quiz', 'Home'),
+                      ('Word Quiz', 'Down'), ('Flag Quiz', 'Up')):
+        switch_to(mode, key)
+        check(inner_corner() == dragged, f'{mode} lands where the dragged window stood: {inner_corner()}')
+
+
 def main():
     listener = Atspi.EventListener.new(on_event)
     for kind in ('object:state-changed:showing', 'object:announcement', 'object:state-changed:focused',
@@ -223,6 +249,8 @@ def main():
               'About has two links that can be activated')
         quiet_after(lambda: keys('Return'), 'closing About')
         check(pump(3, lambda: activated[-1:] == ['Race Meanings - Vexo']), f'closing About returns to the quiz: {activated[-1:]}')
+        if not WAYLAND:  # under Wayland the compositor places windows
+            positions_hold()
     finally:
         vexo.terminate()
         vexo.wait(10)

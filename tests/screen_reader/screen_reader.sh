@@ -13,7 +13,7 @@ program=$(realpath "$1")
 here=$(dirname "$(realpath "$0")")
 
 tools=(dbus-run-session /usr/libexec/at-spi-bus-launcher)
-if $wayland; then tools+=(sway wtype runuser); else tools+=(Xvfb openbox xdotool); fi
+if $wayland; then tools+=(sway wtype runuser); else tools+=(Xvfb openbox xdotool xwininfo); fi
 for tool in "${tools[@]}"; do
   command -v "$tool" >/dev/null || { echo "missing: $tool, so not checked" >&2; exit 77; }
 done
