@@ -358,13 +358,21 @@ private Q_SLOTS:
         // An empty caption says nothing, not its frame's caption.
         QCOMPARE(name(control<Label>(quiz, QStringLiteral("Status"))), QString());
 
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+        // Qt 6.8 announces the verdict; what it is told to announce is heard
+        // here, in place of the platform's bridge.
+        static QStringList announced;
+        announced.clear();
+        QAccessible::installUpdateHandler([](QAccessibleEvent *event) {
+            if (event->type() == QAccessible::Announcement)
+                announced << static_cast<QAccessibleAnnouncementEvent *>(event)->message();
+        });
+#endif
         shared().CurrentQuizFlag = QStringLiteral("K");
         QTest::keyClicks(control<QLineEdit>(quiz, QStringLiteral("AnswerBox")),
                          QStringLiteral("k"));
         QCOMPARE(name(control<Label>(quiz, QStringLiteral("Status"))),
                  QStringLiteral("Correct!\nScore is 1 / 1"));
-        QCOMPARE(name(control<ImageBox>(getWindow<ScoreForm>(), "FlagImg_10")),
-                 QStringLiteral("Kilo: 1 right, 0 wrong"));
         QAccessibleInterface *notice = nullptr;
         for (QWidget *w : quiz.findChildren<QWidget *>()) {
             if (ax(w)->role() == QAccessible::Notification)
@@ -372,19 +380,28 @@ private Q_SLOTS:
         }
         QVERIFY(notice);
         // Qt 6.8 announces the verdict itself; before, the notice shows with
-        // it. A window shown again never shows an old one.
+        // it. Either way it is spoken once: a window shown again repeats none.
         const auto speaking = [&] {
             return notice->state().invisible ? QString() : notice->text(QAccessible::Name);
         };
+        const QString verdict = QStringLiteral("Correct! Score is 1 / 1. 100%.");
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+        QCOMPARE(announced, QStringList{verdict});
         QCOMPARE(speaking(), QString());
 #else
-        QCOMPARE(speaking(), QStringLiteral("Correct! Score is 1 / 1. 100%."));
+        QCOMPARE(speaking(), verdict);
+#endif
         pick(&quiz, 1);
         pick(&getWindow<WordQuizForm>(), 0);
         QVERIFY(quiz.isVisible());
         QCOMPARE(speaking(), QString());
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+        QCOMPARE(announced, QStringList{verdict});
+        QAccessible::installUpdateHandler(nullptr);
 #endif
+        QTest::mouseClick(control<QPushButton>(quiz, "ScoreButton"), Qt::LeftButton);
+        QCOMPARE(name(control<ImageBox>(getWindow<ScoreForm>(), "FlagImg_10")),
+                 QStringLiteral("Kilo: 1 right, 0 wrong"));
 
         WordQuizForm &words = getWindow<WordQuizForm>();
         control<TypingLimitEdit>(words, QStringLiteral("Answer"))->setText(QStringLiteral("xyz"));
