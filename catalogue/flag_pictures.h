@@ -10,7 +10,8 @@ namespace vexo {
 // The one place that turns a picture id into a picture. Pictures are SVG
 // resources rendered for a device pixel ratio (the ratio of the screen the
 // picture is shown on) and cached, so each is rendered once per size and
-// ratio. An id outside the set gives a null pixmap and an empty size.
+// ratio. An id outside the set gives a null pixmap and an empty size, and so
+// does a ratio of 0 or less.
 
 bool HasFlagPicture(int id);
 

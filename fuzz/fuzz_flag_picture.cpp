@@ -45,17 +45,18 @@ void checkCode(QChar ch, const QString &input)
 }
 
 // A picture stretched to a size picked by the input: null exactly when there
-// is nothing to draw, else that many logical pixels. The few sizes and ratios
-// keep the picture cache small.
+// is nothing to draw or no ratio to draw it for, else that many logical
+// pixels. The few sizes and ratios keep the picture cache small.
 void checkStretched(int id, const uint8_t *data, size_t size, const QString &input)
 {
     if (size < 3)
         return;
     static constexpr std::array<int, 5> sides{-1, 0, 1, 45, 90};
     const QSize stretched(sides[data[0] % sides.size()], sides[data[1] % sides.size()]);
-    const qreal ratio = data[2] % 3; // 0 is the application's ratio
+    const qreal ratio = data[2] % 3;
     const QPixmap picture = FlagPicture(id, stretched, ratio);
-    FUZZ_CHECK(picture.isNull() == (!HasFlagPicture(id) || stretched.isEmpty()), input);
+    FUZZ_CHECK(picture.isNull() == (!HasFlagPicture(id) || stretched.isEmpty() || ratio <= 0),
+               input);
     if (!picture.isNull())
         FUZZ_CHECK(picture.deviceIndependentSize().toSize() == stretched, input);
 }

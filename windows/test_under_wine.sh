@@ -95,6 +95,8 @@ stats=$(visible '^Score ')
   fail "the score chart does not count three answers: '$(xdotool getwindowname "$stats" 2>/dev/null)'"
 keys Escape
 [ -z "$(visible '^Score ')" ] || fail "Escape left the score chart open"
+mkdir -p "$(dirname "$picture")"
+import -frame -window "$window" "$picture" && echo "picture: $picture"
 # To the word quiz by the selector, an answer there.
 xdotool windowactivate --sync "$window" 2>/dev/null || true
 keys Tab Tab Tab alt+Down Down Return
@@ -122,8 +124,6 @@ grep -q "xdg-open http://www.tobrin.net/vexo" "$work/links" 2>/dev/null ||
   fail "the web link did not reach the shell"
 keys Escape
 sleep 1
-mkdir -p "$(dirname "$picture")"
-import -window "$words" "$picture" && echo "picture: $picture"
 # Closing the mode window ends the program.
 xdotool windowactivate --sync "$words" 2>/dev/null || true
 keys alt+F4
