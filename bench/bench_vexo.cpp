@@ -139,9 +139,7 @@ void measure(benchmark::State &state, Act act)
 void BM_FlagQuizAnswer(benchmark::State &state)
 {
     QuizForm &quiz = openMode<QuizForm>(Mode::FlagQuiz);
-    measure(state, [&] {
-        QTest::keyClick(control<QLineEdit>(quiz, QStringLiteral("AnswerBox")), Qt::Key_X);
-    });
+    measure(state, [&] { QTest::keyClick(control<QLineEdit>(quiz, "AnswerBox"), Qt::Key_X); });
 }
 BENCHMARK(BM_FlagQuizAnswer)->Unit(benchmark::kMicrosecond);
 
@@ -150,19 +148,18 @@ void BM_CategoryToggle(benchmark::State &state)
     QuizForm &quiz = openMode<QuizForm>(Mode::FlagQuiz);
     // The worst case: the listing is open and is rebuilt and redrawn.
     getWindow<CheatForm>().show();
-    measure(state, [&] {
-        QTest::mouseClick(control<QCheckBox>(quiz, QStringLiteral("NATOFlags")), Qt::LeftButton);
-    });
+    measure(state,
+            [&] { QTest::mouseClick(control<QCheckBox>(quiz, "NATOFlags"), Qt::LeftButton); });
 }
 BENCHMARK(BM_CategoryToggle)->Unit(benchmark::kMicrosecond);
 
 void BM_ShowFlagsKeystroke(benchmark::State &state)
 {
     DrawFlagsForm &draw = openMode<DrawFlagsForm>(Mode::ShowFlags);
-    control<QLineEdit>(draw, QStringLiteral("Text1"))->setText(QStringLiteral("signal"));
+    control<QLineEdit>(draw, "Text1")->setText(QStringLiteral("signal"));
     bool typeLetter = true;
     measure(state, [&] {
-        QTest::keyClick(control<QLineEdit>(draw, QStringLiteral("Text1")),
+        QTest::keyClick(control<QLineEdit>(draw, "Text1"),
                         typeLetter ? Qt::Key_S : Qt::Key_Backspace);
         typeLetter = !typeLetter;
     });
@@ -173,13 +170,8 @@ void BM_WordQuizAnswer(benchmark::State &state)
 {
     WordQuizForm &words = openMode<WordQuizForm>(Mode::WordQuiz);
     measure(
-        state,
-        [&] {
-            control<QLineEdit>(words, QStringLiteral("Answer"))->setText(QStringLiteral("knot"));
-        },
-        [&] {
-            QTest::keyClick(control<QLineEdit>(words, QStringLiteral("Answer")), Qt::Key_Return);
-        });
+        state, [&] { control<QLineEdit>(words, "Answer")->setText(QStringLiteral("knot")); },
+        [&] { QTest::keyClick(control<QLineEdit>(words, "Answer"), Qt::Key_Return); });
 }
 BENCHMARK(BM_WordQuizAnswer)->Unit(benchmark::kMicrosecond);
 
@@ -187,10 +179,8 @@ void BM_MeaningsAnswer(benchmark::State &state)
 {
     MeaningForm &meanings = openMode<MeaningForm>(Mode::FlagMeanings);
     measure(
-        state, [&] { control<QComboBox>(meanings, QStringLiteral("Answer"))->setCurrentIndex(5); },
-        [&] {
-            QTest::keyClick(control<QComboBox>(meanings, QStringLiteral("Answer")), Qt::Key_Return);
-        });
+        state, [&] { control<QComboBox>(meanings, "Answer")->setCurrentIndex(5); },
+        [&] { QTest::keyClick(control<QComboBox>(meanings, "Answer"), Qt::Key_Return); });
 }
 BENCHMARK(BM_MeaningsAnswer)->Unit(benchmark::kMicrosecond);
 
@@ -219,7 +209,7 @@ __attribute__((noinline)) void profiledFlagAnswers(int count)
 {
     QuizForm &quiz = getWindow<QuizForm>();
     for (int i = 0; i < count; ++i) {
-        QTest::keyClick(control<QLineEdit>(quiz, QStringLiteral("AnswerBox")), Qt::Key_X);
+        QTest::keyClick(control<QLineEdit>(quiz, "AnswerBox"), Qt::Key_X);
         settle();
     }
 }

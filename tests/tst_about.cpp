@@ -66,17 +66,16 @@ private Q_SLOTS:
     {
         frmAbout &about = openAbout();
         QCOMPARE(about.windowTitle(), QStringLiteral("About Vexo"));
-        QCOMPARE(control<Label>(about, QStringLiteral("lblTitle"))->caption(),
-                 QStringLiteral("Vexo"));
-        QCOMPARE(control<Label>(about, QStringLiteral("lblVersion"))->caption(),
+        QCOMPARE(control<Label>(about, "lblTitle")->caption(), QStringLiteral("Vexo"));
+        QCOMPARE(control<Label>(about, "lblVersion")->caption(),
                  QStringLiteral("Version 1.3.6 May 2004"));
         QCOMPARE(
-            control<Label>(about, QStringLiteral("lblDescription"))->caption(),
+            control<Label>(about, "lblDescription")->caption(),
             QStringLiteral(
                 "A quiz on maritime signal flags.\r\rBugs, questions or comments? Email Tobrin"));
-        QCOMPARE(control<Label>(about, QStringLiteral("LatestVersion"))->caption(),
+        QCOMPARE(control<Label>(about, "LatestVersion")->caption(),
                  QStringLiteral("Get the latest version at"));
-        QVERIFY(!control<QLabel>(about, QStringLiteral("picIcon"))->pixmap().isNull());
+        QVERIFY(!control<QLabel>(about, "picIcon")->pixmap().isNull());
         QVERIFY(
             !(about.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
     }
@@ -95,10 +94,9 @@ private Q_SLOTS:
         QFETCH(int, key);
         QFETCH(bool, focusOnOk);
         frmAbout &about = openAbout();
-        QTest::keyClick(
-            focusOnOk ? static_cast<QWidget *>(control<QPushButton>(about, QStringLiteral("cmdOK")))
-                      : control<Label>(about, QStringLiteral("lblDescription")),
-            Qt::Key(key));
+        QTest::keyClick(focusOnOk ? static_cast<QWidget *>(control<QPushButton>(about, "cmdOK"))
+                                  : control<Label>(about, "lblDescription"),
+                        Qt::Key(key));
         discardClosed();
         QVERIFY(!existingWindow<frmAbout>());
         QVERIFY(opened.isEmpty());
@@ -110,7 +108,7 @@ private Q_SLOTS:
         QCOMPARE(&openAbout(), first);
         QCOMPARE(aboutWindows(), 1);
 
-        QTest::mouseClick(control<QPushButton>(*first, QStringLiteral("cmdOK")), Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(*first, "cmdOK"), Qt::LeftButton);
         discardClosed();
         QCOMPARE(aboutWindows(), 0);
         QCOMPARE(control<Label>(openAbout(), QStringLiteral("lblVersion"))->caption(),

@@ -135,7 +135,7 @@ private Q_SLOTS:
         aboutWindow();
         // The listing shows every category.
         QuizForm &quiz = getWindow<QuizForm>();
-        control<QCheckBox>(quiz, QStringLiteral("AllCheck"))->setChecked(true);
+        control<QCheckBox>(quiz, "AllCheck")->setChecked(true);
     }
 
     void captionsAsBuilt()
@@ -201,7 +201,7 @@ private Q_SLOTS:
             s.WordRightCount = CountLimit - 1;
             s.WordAskedCount = CountLimit - 1;
             s.CurrentWord = word;
-            control<TypingLimitEdit>(words, QStringLiteral("Answer"))
+            control<TypingLimitEdit>(words, "Answer")
                 ->setProgramText(next % 2 ? word : answers.at(next / 2 % answers.size()));
             ++next;
             words.CheckWordAnswer();
@@ -224,16 +224,15 @@ private Q_SLOTS:
         SharedState &s = shared();
         const QString codes = mode == 3 ? QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ")
                                         : QStringLiteral("}BCILMNPSXYZ!");
-        for (int position = 1;
-             position < control<PickList>(*window, QStringLiteral("Answer"))->count(); ++position) {
+        for (int position = 1; position < control<PickList>(*window, "Answer")->count();
+             ++position) {
             for (QChar flag : codes) {
                 qint32 &right = mode == 3 ? s.MeaningRightCount : s.RaceRightCount;
                 qint32 &asked = mode == 3 ? s.MeaningAskedCount : s.RaceAskedCount;
                 right = asked = CountLimit - 1;
                 (mode == 3 ? s.MeaningFlag : s.RaceFlag) = QString(flag);
-                control<PickList>(*window, QStringLiteral("Answer"))->setCurrentIndex(position);
-                QTest::keyClick(control<PickList>(*window, QStringLiteral("Answer")),
-                                Qt::Key_Return);
+                control<PickList>(*window, "Answer")->setCurrentIndex(position);
+                QTest::keyClick(control<PickList>(*window, "Answer"), Qt::Key_Return);
                 const QString cut = cutCaptions(window);
                 QVERIFY2(cut.isEmpty(), qPrintable(cut));
             }

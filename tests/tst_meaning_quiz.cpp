@@ -70,8 +70,8 @@ void pick(PickList *list, int position)
 
 void answer(MeaningQuizWindow &window, int position)
 {
-    pick(control<PickList>(window, QStringLiteral("Answer")), position);
-    QTest::keyClick(control<PickList>(window, QStringLiteral("Answer")), Qt::Key_Return);
+    pick(control<PickList>(window, "Answer"), position);
+    QTest::keyClick(control<PickList>(window, "Answer"), Qt::Key_Return);
 }
 
 // The quiz window as start-up leaves it, asking `flag`, and shown; or with
@@ -232,29 +232,26 @@ private Q_SLOTS:
         QFETCH(QString, name);
         QFETCH(QString, meaning);
         MeaningQuizWindow &form = openQuiz(race, flag);
-        QCOMPARE(control<ImageBox>(form, QStringLiteral("CurrImage"))->pictureId(),
-                 FlagPictureId(flag));
-        QVERIFY(!control<Frame>(form, QStringLiteral("PrevAnswerFrame"))->borderShown());
-        QVERIFY(!control<LineControl>(form, QStringLiteral("PrevLine"))->isVisible());
+        QCOMPARE(control<ImageBox>(form, "CurrImage")->pictureId(), FlagPictureId(flag));
+        QVERIFY(!control<Frame>(form, "PrevAnswerFrame")->borderShown());
+        QVERIFY(!control<LineControl>(form, "PrevLine")->isVisible());
         answer(form, positionOf(race, chosen));
 
-        QCOMPARE(control<Label>(form, QStringLiteral("Status"))->caption(), status);
-        QCOMPARE(control<Label>(form, QStringLiteral("Percent"))->caption(), percent);
-        QCOMPARE(control<Label>(form, QStringLiteral("PrevAnswer"))->caption(), name);
-        QCOMPARE(control<Label>(form, QStringLiteral("Meaning"))->caption(), meaning);
-        QCOMPARE(control<ImageBox>(form, QStringLiteral("PrevImage"))->pictureId(),
-                 FlagPictureId(flag));
-        QVERIFY(control<Frame>(form, QStringLiteral("PrevAnswerFrame"))->borderShown());
-        QCOMPARE(control<Frame>(form, QStringLiteral("PrevAnswerFrame"))->title(),
+        QCOMPARE(control<Label>(form, "Status")->caption(), status);
+        QCOMPARE(control<Label>(form, "Percent")->caption(), percent);
+        QCOMPARE(control<Label>(form, "PrevAnswer")->caption(), name);
+        QCOMPARE(control<Label>(form, "Meaning")->caption(), meaning);
+        QCOMPARE(control<ImageBox>(form, "PrevImage")->pictureId(), FlagPictureId(flag));
+        QVERIFY(control<Frame>(form, "PrevAnswerFrame")->borderShown());
+        QCOMPARE(control<Frame>(form, "PrevAnswerFrame")->title(),
                  QStringLiteral("Previous Answer"));
-        QVERIFY(control<LineControl>(form, QStringLiteral("PrevLine"))->isVisible());
-        QCOMPARE(control<PickList>(form, QStringLiteral("Answer"))->currentIndex(), 0);
+        QVERIFY(control<LineControl>(form, "PrevLine")->isVisible());
+        QCOMPARE(control<PickList>(form, "Answer")->currentIndex(), 0);
         QVERIFY(flagOf(race) != flag);
-        QCOMPARE(control<ImageBox>(form, QStringLiteral("CurrImage"))->pictureId(),
-                 FlagPictureId(flagOf(race)));
-        const QStringList tips{control<ImageBox>(form, QStringLiteral("PrevImage"))->toolTip(),
-                               control<Label>(form, QStringLiteral("PrevAnswer"))->toolTip(),
-                               control<Label>(form, QStringLiteral("Meaning"))->toolTip()};
+        QCOMPARE(control<ImageBox>(form, "CurrImage")->pictureId(), FlagPictureId(flagOf(race)));
+        const QStringList tips{control<ImageBox>(form, "PrevImage")->toolTip(),
+                               control<Label>(form, "PrevAnswer")->toolTip(),
+                               control<Label>(form, "Meaning")->toolTip()};
         if (race)
             QCOMPARE(tips, QStringList(3));
         else
@@ -284,7 +281,7 @@ private Q_SLOTS:
             const int right = positionOf(false, shared().MeaningFlag);
             answer(form, given == u'+' ? right : (right == 1 ? 2 : 1));
         }
-        QCOMPARE(control<Label>(form, QStringLiteral("Percent"))->caption(), percent);
+        QCOMPARE(control<Label>(form, "Percent")->caption(), percent);
         QCOMPARE(shared().MeaningAskedCount, answers.size());
     }
 
@@ -304,38 +301,36 @@ private Q_SLOTS:
         auto &form = static_cast<MeaningForm &>(openQuiz(false, QStringLiteral("Q"), selected));
         EnterCounter leaks;
         form.installEventFilter(&leaks);
-        const int shown = control<PickList>(form, QStringLiteral("Answer"))->currentIndex();
+        const int shown = control<PickList>(form, "Answer")->currentIndex();
         for (int i = 0; i < 3; ++i) {
             if (action == QStringLiteral("button"))
-                QTest::mouseClick(control<QPushButton>(form, QStringLiteral("Go")), Qt::LeftButton);
+                QTest::mouseClick(control<QPushButton>(form, "Go"), Qt::LeftButton);
             else if (action == QStringLiteral("enter"))
-                QTest::keyClick(control<PickList>(form, QStringLiteral("Answer")), Qt::Key_Return);
+                QTest::keyClick(control<PickList>(form, "Answer"), Qt::Key_Return);
             else
-                QTest::keyClicks(control<PickList>(form, QStringLiteral("Answer")), action);
+                QTest::keyClicks(control<PickList>(form, "Answer"), action);
         }
         if (action.startsWith(u'm'))
-            QVERIFY(control<PickList>(form, QStringLiteral("Answer"))->currentIndex() != shown);
+            QVERIFY(control<PickList>(form, "Answer")->currentIndex() != shown);
         else
-            QCOMPARE(control<PickList>(form, QStringLiteral("Answer"))->currentIndex(), shown);
+            QCOMPARE(control<PickList>(form, "Answer")->currentIndex(), shown);
         QCOMPARE(leaks.seen, 0);
         QCOMPARE(shared().MeaningAskedCount, 0);
         QCOMPARE(shared().MeaningFlag, QStringLiteral("Q"));
-        QCOMPARE(control<Label>(form, QStringLiteral("Status"))->caption(), QString());
-        QVERIFY(!control<Frame>(form, QStringLiteral("PrevAnswerFrame"))->borderShown());
+        QCOMPARE(control<Label>(form, "Status")->caption(), QString());
+        QVERIFY(!control<Frame>(form, "PrevAnswerFrame")->borderShown());
     }
 
     void enterButtonJudgesAndKeepsFocusOnList()
     {
         auto &form = static_cast<MeaningForm &>(openQuiz(false, QStringLiteral("H")));
         QVERIFY(QTest::qWaitForWindowExposed(&form));
-        pick(control<PickList>(form, QStringLiteral("Answer")),
-             positionOf(false, QStringLiteral("H")));
-        QTest::mouseClick(control<QPushButton>(form, QStringLiteral("Go")), Qt::LeftButton);
-        QCOMPARE(control<Label>(form, QStringLiteral("Status"))->caption(),
+        pick(control<PickList>(form, "Answer"), positionOf(false, QStringLiteral("H")));
+        QTest::mouseClick(control<QPushButton>(form, "Go"), Qt::LeftButton);
+        QCOMPARE(control<Label>(form, "Status")->caption(),
                  QStringLiteral("Correct!\rScore is 1 / 1"));
-        QCOMPARE(control<Label>(form, QStringLiteral("PrevAnswer"))->caption(),
-                 QStringLiteral("Hotel"));
-        QCOMPARE(form.focusWidget(), control<PickList>(form, QStringLiteral("Answer")));
+        QCOMPARE(control<Label>(form, "PrevAnswer")->caption(), QStringLiteral("Hotel"));
+        QCOMPARE(form.focusWidget(), control<PickList>(form, "Answer"));
     }
 
     void noFlagBackWithinEleven_data()
@@ -355,9 +350,8 @@ private Q_SLOTS:
         MeaningQuizWindow &form = openQuiz(race, QStringLiteral("B"));
         QStringList asked{flagOf(race)};
         for (int turn = 0; turn < 150; ++turn) {
-            answer(form,
-                   1 + randomBelow(control<PickList>(form, QStringLiteral("Answer"))->count() - 1));
-            QCOMPARE(control<ImageBox>(form, QStringLiteral("CurrImage"))->pictureId(),
+            answer(form, 1 + randomBelow(control<PickList>(form, "Answer")->count() - 1));
+            QCOMPARE(control<ImageBox>(form, "CurrImage")->pictureId(),
                      FlagPictureId(flagOf(race)));
             asked << flagOf(race);
         }
@@ -371,17 +365,15 @@ private Q_SLOTS:
     {
         MeaningQuizWindow &meanings = openQuiz(false, QStringLiteral("D"));
         MeaningQuizWindow &race = openQuiz(true, QStringLiteral("N"));
-        QTest::mouseClick(control<QPushButton>(meanings, QStringLiteral("Command1")),
-                          Qt::LeftButton);
-        QTest::mouseClick(control<QPushButton>(race, QStringLiteral("Command1")), Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(meanings, "Command1"), Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(race, "Command1"), Qt::LeftButton);
         QCOMPARE(visibleWindowsNamed(QStringLiteral("CheatMeanForm")), 1);
 
         for (MeaningQuizWindow *reopener : {&race, &meanings}) {
             CheatMeanForm *help = existingWindow<CheatMeanForm>();
             QVERIFY(help);
-            QStringList listing = control<Label>(*help, QStringLiteral("Meanings"))
-                                      ->caption()
-                                      .split(QLatin1Char('\r'));
+            QStringList listing =
+                control<Label>(*help, "Meanings")->caption().split(QLatin1Char('\r'));
             QCOMPARE(listing.takeLast(), QString());
             QCOMPARE(listing.size(), 26);
             QCOMPARE(listing.first(),
@@ -392,8 +384,7 @@ private Q_SLOTS:
             help->close();
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
             QVERIFY(!existingWindow<CheatMeanForm>());
-            QTest::mouseClick(control<QPushButton>(*reopener, QStringLiteral("Command1")),
-                              Qt::LeftButton);
+            QTest::mouseClick(control<QPushButton>(*reopener, "Command1"), Qt::LeftButton);
         }
     }
 
@@ -402,15 +393,14 @@ private Q_SLOTS:
         CheatMeanForm &help = getWindow<CheatMeanForm>();
         help.show();
         QVERIFY(QTest::qWaitForWindowExposed(&help));
-        const Label *label = control<Label>(help, QStringLiteral("Meanings"));
-        const QWidget *page = control<QScrollArea>(help, QStringLiteral("Scroller"))->widget();
+        const Label *label = control<Label>(help, "Meanings");
+        const QWidget *page = control<QScrollArea>(help, "Scroller")->widget();
         QVERIFY(label->height() >= label->heightForWidth(label->width()));
         QVERIFY(label->geometry().bottom() < page->height());
         // Whatever does not fit on the screen can be scrolled to.
-        QVERIFY(
-            control<QScrollArea>(help, QStringLiteral("Scroller"))->verticalScrollBar()->maximum() +
-                control<QScrollArea>(help, QStringLiteral("Scroller"))->viewport()->height() >=
-            page->height());
+        QVERIFY(control<QScrollArea>(help, "Scroller")->verticalScrollBar()->maximum() +
+                    control<QScrollArea>(help, "Scroller")->viewport()->height() >=
+                page->height());
         QVERIFY(help.maximumWidth() > help.minimumWidth());
         QVERIFY(!(help.windowFlags() & Qt::WindowMaximizeButtonHint));
     }

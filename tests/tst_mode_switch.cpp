@@ -175,13 +175,13 @@ private Q_SLOTS:
     {
         QuizForm &quiz = getWindow<QuizForm>();
         shared().CurrentQuizFlag = "K";
-        QTest::keyClicks(control<QLineEdit>(quiz, QStringLiteral("AnswerBox")), "k");
+        QTest::keyClicks(control<QLineEdit>(quiz, "AnswerBox"), "k");
         const QString shown = shared().CurrentQuizFlag;
         pick(&quiz, 2);
         pick(modeWindow(Mode::ShowFlags), 1);
         pick(modeWindow(Mode::WordQuiz), 0);
         QCOMPARE(shared().CurrentQuizFlag, shown);
-        QCOMPARE(control<Label>(quiz, QStringLiteral("Status"))->caption(),
+        QCOMPARE(control<Label>(quiz, "Status")->caption(),
                  QStringLiteral("Correct!\rScore is 1 / 1"));
     }
 
@@ -189,7 +189,7 @@ private Q_SLOTS:
     {
         CheatForm &listing = getWindow<CheatForm>();
         QuizForm &quiz = getWindow<QuizForm>();
-        control<Label>(quiz, QStringLiteral("NATOLabel"))->clicked();
+        control<Label>(quiz, "NATOLabel")->clicked();
         QVERIFY(control<Frame>(listing, "NATOFlagsFrame")->isVisibleTo(&listing));
         pick(&quiz, 1);
         pick(modeWindow(Mode::WordQuiz), 0);
@@ -353,10 +353,9 @@ private Q_SLOTS:
         QCOMPARE(ax(&quiz)->role(), QAccessible::Window);
         QCOMPARE(name(&quiz), QStringLiteral("Flag Quiz - Vexo"));
         QCOMPARE(quiz.windowTitle(), QStringLiteral("Vexo"));
-        QCOMPARE(name(control<ImageBox>(quiz, QStringLiteral("CurrImage"))),
-                 QStringLiteral("Flag to name"));
+        QCOMPARE(name(control<ImageBox>(quiz, "CurrImage")), QStringLiteral("Flag to name"));
         // An empty caption says nothing, not its frame's caption.
-        QCOMPARE(name(control<Label>(quiz, QStringLiteral("Status"))), QString());
+        QCOMPARE(name(control<Label>(quiz, "Status")), QString());
 
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
         // Qt 6.8 announces the verdict; what it is told to announce is heard
@@ -369,10 +368,8 @@ private Q_SLOTS:
         });
 #endif
         shared().CurrentQuizFlag = QStringLiteral("K");
-        QTest::keyClicks(control<QLineEdit>(quiz, QStringLiteral("AnswerBox")),
-                         QStringLiteral("k"));
-        QCOMPARE(name(control<Label>(quiz, QStringLiteral("Status"))),
-                 QStringLiteral("Correct!\nScore is 1 / 1"));
+        QTest::keyClicks(control<QLineEdit>(quiz, "AnswerBox"), QStringLiteral("k"));
+        QCOMPARE(name(control<Label>(quiz, "Status")), QStringLiteral("Correct!\nScore is 1 / 1"));
         QAccessibleInterface *notice = nullptr;
         for (QWidget *w : quiz.findChildren<QWidget *>()) {
             if (ax(w)->role() == QAccessible::Notification)
@@ -404,29 +401,25 @@ private Q_SLOTS:
                  QStringLiteral("Kilo: 1 right, 0 wrong"));
 
         WordQuizForm &words = getWindow<WordQuizForm>();
-        control<TypingLimitEdit>(words, QStringLiteral("Answer"))->setText(QStringLiteral("xyz"));
-        QTest::keyClick(control<TypingLimitEdit>(words, QStringLiteral("Answer")), Qt::Key_Return);
-        QCOMPARE(name(control<Label>(words, QStringLiteral("PrevWord"))), shared().PreviousWord);
-        QCOMPARE(
-            ax(control<Label>(words, QStringLiteral("PrevWord")))->text(QAccessible::Description),
-            QStringLiteral("Previous word"));
-        QVERIFY(!name(control<ImageBox>(words, QStringLiteral("Image1_0"))).isEmpty() &&
-                !name(control<ImageBox>(words, QStringLiteral("Image1_0")))
-                     .contains(shared().CurrentWord));
+        control<TypingLimitEdit>(words, "Answer")->setText(QStringLiteral("xyz"));
+        QTest::keyClick(control<TypingLimitEdit>(words, "Answer"), Qt::Key_Return);
+        QCOMPARE(name(control<Label>(words, "PrevWord")), shared().PreviousWord);
+        QCOMPARE(ax(control<Label>(words, "PrevWord"))->text(QAccessible::Description),
+                 QStringLiteral("Previous word"));
+        QVERIFY(!name(control<ImageBox>(words, "Image1_0")).isEmpty() &&
+                !name(control<ImageBox>(words, "Image1_0")).contains(shared().CurrentWord));
 
         // The listing's flags are read once: a name, no repeating description.
         CheatForm &listing = getWindow<CheatForm>();
-        QCOMPARE(name(control<ImageBox>(listing, QStringLiteral("FlagImg_0"))),
+        QCOMPARE(name(control<ImageBox>(listing, "FlagImg_0")),
                  QStringLiteral("Alpha: I have a diver down; keep well clear at slow speed."));
-        QCOMPARE(ax(control<ImageBox>(listing, QStringLiteral("FlagImg_0")))
-                     ->text(QAccessible::Description),
+        QCOMPARE(ax(control<ImageBox>(listing, "FlagImg_0"))->text(QAccessible::Description),
                  QString());
-        QCOMPARE(control<ImageBox>(listing, QStringLiteral("FlagImg_0"))->focusPolicy(),
-                 Qt::TabFocus);
+        QCOMPARE(control<ImageBox>(listing, "FlagImg_0")->focusPolicy(), Qt::TabFocus);
 
         frmAbout &about = aboutWindow();
         QCOMPARE(ax(&about)->role(), QAccessible::Dialog);
-        QAccessibleInterface *link = ax(control<LinkLabel>(about, QStringLiteral("webLink")));
+        QAccessibleInterface *link = ax(control<LinkLabel>(about, "webLink"));
         QCOMPARE(link->role(), QAccessible::Link);
         QStringList opened;
         frmAbout::urlOpener = [&opened](const QUrl &url) {

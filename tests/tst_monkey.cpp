@@ -244,26 +244,23 @@ private:
     {
         if (auto *quiz = qobject_cast<QuizForm *>(current)) {
             const QString flag = shared().CurrentQuizFlag;
-            if (chance(400) &&
-                control<PickList>(*quiz, QStringLiteral("NonAlphaNum"))->isVisible()) {
-                pickFromList(control<PickList>(*quiz, QStringLiteral("NonAlphaNum")));
-                QTest::keyClick(control<PickList>(*quiz, QStringLiteral("NonAlphaNum")),
-                                Qt::Key_Return);
+            if (chance(400) && control<PickList>(*quiz, "NonAlphaNum")->isVisible()) {
+                pickFromList(control<PickList>(*quiz, "NonAlphaNum"));
+                QTest::keyClick(control<PickList>(*quiz, "NonAlphaNum"), Qt::Key_Return);
             } else {
-                typeText(control<QLineEdit>(*quiz, QStringLiteral("AnswerBox")),
+                typeText(control<QLineEdit>(*quiz, "AnswerBox"),
                          chance(500) ? flag.toLower() : randomText().left(1));
             }
             lastEvent = QStringLiteral("answer on the flag quiz");
         } else if (auto *words = qobject_cast<WordQuizForm *>(current)) {
-            control<TypingLimitEdit>(*words, QStringLiteral("Answer"))->setFocus();
-            typeText(control<TypingLimitEdit>(*words, QStringLiteral("Answer")),
+            control<TypingLimitEdit>(*words, "Answer")->setFocus();
+            typeText(control<TypingLimitEdit>(*words, "Answer"),
                      chance(500) ? shared().CurrentWord : randomText());
-            QTest::keyClick(control<TypingLimitEdit>(*words, QStringLiteral("Answer")),
-                            Qt::Key_Return);
+            QTest::keyClick(control<TypingLimitEdit>(*words, "Answer"), Qt::Key_Return);
             lastEvent = QStringLiteral("answer on the word quiz");
         } else if (auto *meanings = qobject_cast<MeaningQuizWindow *>(current)) {
-            pickFromList(control<PickList>(*meanings, QStringLiteral("Answer")));
-            QTest::keyClick(control<PickList>(*meanings, QStringLiteral("Answer")), Qt::Key_Return);
+            pickFromList(control<PickList>(*meanings, "Answer"));
+            QTest::keyClick(control<PickList>(*meanings, "Answer"), Qt::Key_Return);
             lastEvent = QStringLiteral("answer on ") + current->objectName();
         } else {
             pressKey(current->focusWidget() ? current->focusWidget() : current);
@@ -372,7 +369,7 @@ private:
                        .arg(s.RecentDepth)
                        .arg(RecentDepthFor(boxes)) +
                    where;
-        if (control<QCheckBox>(quiz, QStringLiteral("AllCheck"))->isChecked() != boxes.all())
+        if (control<QCheckBox>(quiz, "AllCheck")->isChecked() != boxes.all())
             return QStringLiteral("All box disagrees with the categories") + where;
         if (!CategoryEnabled(s.CurrentQuizFlag, boxes))
             return QStringLiteral("flag %1 of an unticked category").arg(s.CurrentQuizFlag) + where;
@@ -433,24 +430,16 @@ private:
         auto percent = [](qint64 right, qint64 asked) {
             return PercentText(CutPercent(right, asked)) + QLatin1Char('%');
         };
-        if (now.quizAsked > 0 && control<Label>(quiz, QStringLiteral("Percent"))->caption() !=
-                                     percent(now.quizRight, now.quizAsked))
-            return QStringLiteral("flag quiz shows ") +
-                   control<Label>(quiz, QStringLiteral("Percent"))->caption() + where;
-        if (now.wordAsked > 0 && control<Label>(getWindow<WordQuizForm>(), "Percent")->caption() !=
-                                     percent(now.wordRight, now.wordAsked))
-            return QStringLiteral("word quiz shows ") +
-                   control<Label>(getWindow<WordQuizForm>(), "Percent")->caption() + where;
-        if (now.meaningAsked > 0 &&
-            control<Label>(getWindow<MeaningForm>(), "Percent")->caption() !=
-                percent(now.meaningRight, now.meaningAsked))
-            return QStringLiteral("meanings quiz shows ") +
-                   control<Label>(getWindow<MeaningForm>(), "Percent")->caption() + where;
-        if (now.raceAsked > 0 &&
-            control<Label>(getWindow<raceMeaningForm>(), "Percent")->caption() !=
-                percent(now.raceRight, now.raceAsked))
-            return QStringLiteral("race quiz shows ") +
-                   control<Label>(getWindow<raceMeaningForm>(), "Percent")->caption() + where;
+        const std::tuple<QWidget *, qint64, qint64> quizzes[] = {
+            {&quiz, now.quizRight, now.quizAsked},
+            {&getWindow<WordQuizForm>(), now.wordRight, now.wordAsked},
+            {&getWindow<MeaningForm>(), now.meaningRight, now.meaningAsked},
+            {&getWindow<raceMeaningForm>(), now.raceRight, now.raceAsked}};
+        for (const auto &[window, right, asked] : quizzes) {
+            const QString shown = control<Label>(*window, "Percent")->caption();
+            if (asked > 0 && shown != percent(right, asked))
+                return window->objectName() + QStringLiteral(" shows ") + shown + where;
+        }
         if (ScoreForm *score = existingWindow<ScoreForm>()) {
             const QString title = QStringLiteral("Score %1%: %2 of %3")
                                       .arg(PercentText(CutPercent(now.quizRight, now.quizAsked)))
@@ -684,39 +673,33 @@ private:
             return openAside(drill);
         QList<std::tuple<Qt::Key, QCheckBox *, QCheckBox *>> labels; // key, box toggled, focus
         if (quiz) {
-            labels = {{Qt::Key_A, control<QCheckBox>(*quiz, QStringLiteral("AllCheck")),
-                       control<QCheckBox>(*quiz, QStringLiteral("AllCheck"))},
-                      {Qt::Key_L, control<QCheckBox>(*quiz, QStringLiteral("LettersCk")),
-                       control<QCheckBox>(*quiz, QStringLiteral("LettersCk"))},
-                      {Qt::Key_P, control<QCheckBox>(*quiz, QStringLiteral("NumPennantsCk")),
-                       control<QCheckBox>(*quiz, QStringLiteral("NumPennantsCk"))},
-                      {Qt::Key_S, control<QCheckBox>(*quiz, QStringLiteral("SubsCk")),
-                       control<QCheckBox>(*quiz, QStringLiteral("SubsCk"))},
-                      {Qt::Key_N, control<QCheckBox>(*quiz, QStringLiteral("NATOFlags")),
-                       control<QCheckBox>(*quiz, QStringLiteral("NATOFlags"))},
-                      {Qt::Key_F, control<QCheckBox>(*quiz, QStringLiteral("NumberFlags")),
-                       control<QCheckBox>(*quiz, QStringLiteral("NumberFlags"))}};
+            // The box of each caption takes the focus from its access key.
+            const auto box = [quiz](const char *name) { return control<QCheckBox>(*quiz, name); };
+            for (const auto &[key, name] : {std::pair{Qt::Key_A, "AllCheck"},
+                                            {Qt::Key_L, "LettersCk"},
+                                            {Qt::Key_P, "NumPennantsCk"},
+                                            {Qt::Key_S, "SubsCk"},
+                                            {Qt::Key_N, "NATOFlags"},
+                                            {Qt::Key_F, "NumberFlags"}})
+                labels.append({key, box(name), box(name)});
         } else {
-            labels = {{Qt::Key_S, control<QCheckBox>(*show, QStringLiteral("NoSubsCk")), nullptr},
-                      {Qt::Key_N, control<QCheckBox>(*show, QStringLiteral("UseNATOFlagsCK")),
-                       control<QCheckBox>(*show, QStringLiteral("UseNATOFlagsCK"))}};
+            labels = {{Qt::Key_S, control<QCheckBox>(*show, "NoSubsCk"), nullptr},
+                      {Qt::Key_N, control<QCheckBox>(*show, "UseNATOFlagsCK"),
+                       control<QCheckBox>(*show, "UseNATOFlagsCK")}};
         }
         // "All" ticked is the case a box's own access key gets wrong: try it often.
-        const bool tryAll =
-            quiz && control<QCheckBox>(*quiz, QStringLiteral("AllCheck"))->isChecked() && below(2);
+        const bool tryAll = quiz && control<QCheckBox>(*quiz, "AllCheck")->isChecked() && below(2);
         const auto [accessKey, box, focus] = labels.at(tryAll ? 0 : below(int(labels.size())));
         lastStep = QStringLiteral("Alt+%1 on ").arg(QChar(accessKey)) + drill->objectName();
         bool expected = !box->isChecked();
-        if (quiz && box == control<QCheckBox>(*quiz, QStringLiteral("AllCheck")))
+        if (quiz && box == control<QCheckBox>(*quiz, "AllCheck"))
             expected = true; // the label ticks "All" and never unticks it
         else if (quiz && !expected &&
-                 quiz->categoryBoxes() ==
-                     CategoryBoxes{box == control<QCheckBox>(*quiz, QStringLiteral("LettersCk")),
-                                   box ==
-                                       control<QCheckBox>(*quiz, QStringLiteral("NumPennantsCk")),
-                                   box == control<QCheckBox>(*quiz, QStringLiteral("SubsCk")),
-                                   box == control<QCheckBox>(*quiz, QStringLiteral("NATOFlags")),
-                                   box == control<QCheckBox>(*quiz, QStringLiteral("NumberFlags"))})
+                 quiz->categoryBoxes() == CategoryBoxes{box->objectName() == "LettersCk",
+                                                        box->objectName() == "NumPennantsCk",
+                                                        box->objectName() == "SubsCk",
+                                                        box->objectName() == "NATOFlags",
+                                                        box->objectName() == "NumberFlags"})
             expected = true; // the last category stays ticked
         key(accessKey, Qt::AltModifier);
         if (box->isChecked() != expected)
@@ -725,7 +708,7 @@ private:
                    lastStep;
         QWidget *wanted = focus ? static_cast<QWidget *>(focus) : drill->answerControl();
         if (quiz && quiz->categoryBoxes().onlyNatoSpecials())
-            wanted = control<PickList>(*quiz, QStringLiteral("NonAlphaNum"));
+            wanted = control<PickList>(*quiz, "NonAlphaNum");
         if (QApplication::focusWidget() != wanted)
             return QStringLiteral("the focus is on %1 after ")
                        .arg(QApplication::focusWidget()->objectName()) +

@@ -35,6 +35,23 @@ class ScoreListingTest : public QObject
     {
         return control<T>(window, name);
     }
+    // The controls of a window's arrays, by index.
+    static ImageBox *picture(QWidget &window, int k)
+    {
+        return in<ImageBox>(window, QStringLiteral("FlagImg_%1").arg(k));
+    }
+    static Label *caption(QWidget &window, int k)
+    {
+        return in<Label>(window, QStringLiteral("Label1_%1").arg(k));
+    }
+    static ShapeBox *bar(QWidget &window, int k)
+    {
+        return in<ShapeBox>(window, QStringLiteral("Bar_%1").arg(k));
+    }
+    static ShapeBox *wrongBar(QWidget &window, int k)
+    {
+        return in<ShapeBox>(window, QStringLiteral("WrongBar_%1").arg(k));
+    }
     static Frame *frame(CheatForm &listing, int f)
     {
         static const char *names[] = {"LettersFrame", "NumPennantFrm", "SubFrame", "NATOFlagsFrame",
@@ -90,13 +107,12 @@ private Q_SLOTS:
         score.Redraw();
         QCOMPARE(ScoreScaleFor(maxTotal).factor, qint64(factor));
         QCOMPARE(ScoreScaleFor(maxTotal).blockwidth, qint64(blockwidth));
-        QCOMPARE(in<Label>(score, QStringLiteral("Legend_0"))->caption() + " " +
-                     in<Label>(score, QStringLiteral("Legend_1"))->caption(),
+        QCOMPARE(in<Label>(score, "Legend_0")->caption() + " " +
+                     in<Label>(score, "Legend_1")->caption(),
                  marks);
         // No letter has answers, so no bar shows unless the scale has shrunk to nothing.
-        QCOMPARE(in<ShapeBox>(score, QStringLiteral("Bar_0"))->isVisibleTo(&score),
-                 blockwidth == 0);
-        QCOMPARE(in<ShapeBox>(score, QStringLiteral("Bar_0"))->width(), 0);
+        QCOMPARE(bar(score, 0)->isVisibleTo(&score), blockwidth == 0);
+        QCOMPARE(bar(score, 0)->width(), 0);
     }
 
     void barsFollowTallies()
@@ -106,37 +122,28 @@ private Q_SLOTS:
         setTally('$', 2, 1);
         ScoreForm &score = getWindow<ScoreForm>();
         score.Redraw();
-        QCOMPARE(in<Label>(score, QStringLiteral("Legend_0"))->caption(), QStringLiteral("5"));
-        QVERIFY(in<ShapeBox>(score, QStringLiteral("Bar_0"))->isVisibleTo(&score));
-        QCOMPARE(in<ShapeBox>(score, QStringLiteral("Bar_0"))->geometry(),
-                 twipsRect(300, 50, 900, 100));
-        QVERIFY(!in<ShapeBox>(score, QStringLiteral("WrongBar_0"))->isVisibleTo(&score));
-        QVERIFY(!in<ShapeBox>(score, QStringLiteral("Bar_2"))->isVisibleTo(&score));
-        QVERIFY(in<ShapeBox>(score, QStringLiteral("WrongBar_2"))->isVisibleTo(&score));
-        QCOMPARE(in<ShapeBox>(score, QStringLiteral("WrongBar_2"))->geometry(),
-                 twipsRect(300, 2 * 210 + 50, 900, 100));
+        QCOMPARE(in<Label>(score, "Legend_0")->caption(), QStringLiteral("5"));
+        QVERIFY(bar(score, 0)->isVisibleTo(&score));
+        QCOMPARE(bar(score, 0)->geometry(), twipsRect(300, 50, 900, 100));
+        QVERIFY(!wrongBar(score, 0)->isVisibleTo(&score));
+        QVERIFY(!bar(score, 2)->isVisibleTo(&score));
+        QVERIFY(wrongBar(score, 2)->isVisibleTo(&score));
+        QCOMPARE(wrongBar(score, 2)->geometry(), twipsRect(300, 2 * 210 + 50, 900, 100));
         // Rows evenly spaced, whole pixels apart, above the scale marks.
         for (int i = 1; i < 30; ++i)
-            QCOMPARE(in<ImageBox>(score, QStringLiteral("FlagImg_%1").arg(i))->y() -
-                         in<ImageBox>(score, QStringLiteral("FlagImg_%1").arg(i - 1))->y(),
-                     14);
-        QVERIFY(in<ImageBox>(score, QStringLiteral("FlagImg_29"))->geometry().bottom() <
-                in<Label>(score, QStringLiteral("Legend_0"))->y());
+            QCOMPARE(picture(score, i)->y() - picture(score, i - 1)->y(), 14);
+        QVERIFY(picture(score, 29)->geometry().bottom() < in<Label>(score, "Legend_0")->y());
         // The red bar continues the green one.
-        QCOMPARE(in<ShapeBox>(score, QStringLiteral("WrongBar_29"))->geometry().left(),
-                 in<ShapeBox>(score, QStringLiteral("Bar_29"))->geometry().right() + 1);
-        QCOMPARE(in<ImageBox>(score, QStringLiteral("FlagImg_29"))->pictureId(), int('$'));
-        QCOMPARE(in<ImageBox>(score, QStringLiteral("FlagImg_0"))->toolTip(),
-                 QStringLiteral("Alpha"));
+        QCOMPARE(wrongBar(score, 29)->geometry().left(), bar(score, 29)->geometry().right() + 1);
+        QCOMPARE(picture(score, 29)->pictureId(), int('$'));
+        QCOMPARE(picture(score, 0)->toolTip(), QStringLiteral("Alpha"));
         // Every flag square, as drawn; every grid line one pixel wide.
         for (int i = 0; i < 30; ++i) {
-            const QRect picture =
-                in<ImageBox>(score, QStringLiteral("FlagImg_%1").arg(i))->geometry();
-            QCOMPARE(picture.width(), picture.height());
+            const QRect box = picture(score, i)->geometry();
+            QCOMPARE(box.width(), box.height());
         }
-        QCOMPARE(in<ImageBox>(score, QStringLiteral("FlagImg_0"))->geometry(),
-                 QRect(twipsPoint(50, 0), QSize(13, 13)));
-        QVERIFY(!in<ImageBox>(score, QStringLiteral("FlagImg_30"))->isVisibleTo(&score));
+        QCOMPARE(picture(score, 0)->geometry(), QRect(twipsPoint(50, 0), QSize(13, 13)));
+        QVERIFY(!picture(score, 30)->isVisibleTo(&score));
         for (int i = 1; i <= 10; ++i) {
             const LineControl *line = in<LineControl>(score, QStringLiteral("Line1_%1").arg(i));
             QCOMPARE(line->color(), i % 5 ? QColor(128, 128, 128) : QColor(Qt::black));
@@ -148,28 +155,24 @@ private Q_SLOTS:
     {
         ScoreForm &score = getWindow<ScoreForm>();
         QCOMPARE(score.windowTitle(), QStringLiteral("Score 0%: 0 of 0"));
-        QTest::mouseClick(in<QRadioButton>(score, QStringLiteral("Option1_1")), Qt::LeftButton);
-        QVERIFY(in<QRadioButton>(score, QStringLiteral("Option1_1"))->isChecked());
-        QCOMPARE(in<ImageBox>(score, QStringLiteral("FlagImg_0"))->pictureId(), int('0'));
-        QCOMPARE(in<ImageBox>(score, QStringLiteral("FlagImg_10"))->toolTip(),
-                 QStringLiteral("Corpen"));
-        QCOMPARE(in<ImageBox>(score, QStringLiteral("FlagImg_26"))->toolTip(),
-                 QStringLiteral("Turn"));
-        QVERIFY(in<ImageBox>(score, QStringLiteral("FlagImg_26"))->isVisibleTo(&score));
-        QVERIFY(!in<ImageBox>(score, QStringLiteral("FlagImg_27"))->isVisibleTo(&score));
-        QCOMPARE(in<QRadioButton>(score, QStringLiteral("Option1_0"))->text(),
-                 QStringLiteral("Letters && Subs"));
+        QTest::mouseClick(in<QRadioButton>(score, "Option1_1"), Qt::LeftButton);
+        QVERIFY(in<QRadioButton>(score, "Option1_1")->isChecked());
+        QCOMPARE(picture(score, 0)->pictureId(), int('0'));
+        QCOMPARE(picture(score, 10)->toolTip(), QStringLiteral("Corpen"));
+        QCOMPARE(picture(score, 26)->toolTip(), QStringLiteral("Turn"));
+        QVERIFY(picture(score, 26)->isVisibleTo(&score));
+        QVERIFY(!picture(score, 27)->isVisibleTo(&score));
+        QCOMPARE(in<QRadioButton>(score, "Option1_0")->text(), QStringLiteral("Letters && Subs"));
 
         // Two right of three through the quiz window itself.
         for (const char *answer : {"right", "wrong", "right"}) {
             shared().CurrentQuizFlag = "7";
-            QTest::keyClicks(in<QLineEdit>(*quiz, QStringLiteral("AnswerBox")),
+            QTest::keyClicks(in<QLineEdit>(*quiz, "AnswerBox"),
                              QByteArray(answer) == "right" ? "7" : "x");
         }
         QCOMPARE(score.windowTitle(), QStringLiteral("Score 66.6%: 2 of 3"));
-        QCOMPARE(in<ShapeBox>(score, QStringLiteral("Bar_7"))->width(),
-                 twipsToPixels(300 + 2 * 300) - twipsToPixels(300));
-        QVERIFY(in<ShapeBox>(score, QStringLiteral("WrongBar_7"))->isVisibleTo(&score));
+        QCOMPARE(bar(score, 7)->width(), twipsToPixels(300 + 2 * 300) - twipsToPixels(300));
+        QVERIFY(wrongBar(score, 7)->isVisibleTo(&score));
     }
 
     void gradeIcons_data()
@@ -198,71 +201,52 @@ private Q_SLOTS:
     void listingStacksTickedFrames()
     {
         CheatForm &listing = getWindow<CheatForm>();
-        QTest::mouseClick(in<QCheckBox>(*quiz, QStringLiteral("AllCheck")), Qt::LeftButton);
+        QTest::mouseClick(in<QCheckBox>(*quiz, "AllCheck"), Qt::LeftButton);
         const double tops[] = {75, 2119, 3519, 4350, 7000};
         for (int f = 0; f < CheatForm::FrameCount; ++f)
             QVERIFY(placedAt(listing, f, tops[f]));
         // 7000 + 1362.5 rounds to even, plus 500
         QCOMPARE(listing.designedClientSize().height(), clientHeightFor(8862));
-        QCOMPARE(in<Frame>(listing, QStringLiteral("NATONumFrame"))->pos(), twipsPoint(100, 7000));
-        QCOMPARE(in<Frame>(listing, QStringLiteral("LettersFrame"))->title(),
-                 QStringLiteral("ICS &Letters"));
+        QCOMPARE(in<Frame>(listing, "NATONumFrame")->pos(), twipsPoint(100, 7000));
+        QCOMPARE(in<Frame>(listing, "LettersFrame")->title(), QStringLiteral("ICS &Letters"));
         // Every picture of every category shows.
         for (int k = 0; k < 67; ++k)
-            QVERIFY(
-                in<ImageBox>(listing, QStringLiteral("FlagImg_%1").arg(k))->isVisibleTo(&listing));
-        QVERIFY(!in<ImageBox>(listing, QStringLiteral("FlagImg_67"))->isVisibleTo(&listing));
+            QVERIFY(picture(listing, k)->isVisibleTo(&listing));
+        QVERIFY(!picture(listing, 67)->isVisibleTo(&listing));
         // Rows and columns whole pixels apart, so evenly spaced.
-        QCOMPARE(in<ImageBox>(listing, QStringLiteral("FlagImg_20"))->y() -
-                     in<ImageBox>(listing, QStringLiteral("FlagImg_10"))->y(),
-                 in<ImageBox>(listing, QStringLiteral("FlagImg_10"))->y() -
-                     in<ImageBox>(listing, QStringLiteral("FlagImg_0"))->y());
-        QCOMPARE(in<ImageBox>(listing, QStringLiteral("FlagImg_2"))->x() -
-                     in<ImageBox>(listing, QStringLiteral("FlagImg_1"))->x(),
-                 in<ImageBox>(listing, QStringLiteral("FlagImg_1"))->x() -
-                     in<ImageBox>(listing, QStringLiteral("FlagImg_0"))->x());
+        QCOMPARE(picture(listing, 20)->y() - picture(listing, 10)->y(),
+                 picture(listing, 10)->y() - picture(listing, 0)->y());
+        QCOMPARE(picture(listing, 2)->x() - picture(listing, 1)->x(),
+                 picture(listing, 1)->x() - picture(listing, 0)->x());
         // Taller than this screen's free area, the listing fits it and scrolls
         // down to its last row.
         listing.show();
         QVERIFY(listing.frameGeometry().height() <= listing.screen()->availableGeometry().height());
-        QWidget *last = in<Label>(listing, QStringLiteral("Label1_66"));
+        QWidget *last = caption(listing, 66);
         listing.findChild<QScrollArea *>()->ensureWidgetVisible(last);
         QVERIFY(listing.rect().contains(QRect(last->mapTo(&listing, QPoint(0, 0)), last->size())));
-        QCOMPARE(in<Label>(listing, QStringLiteral("Label1_40"))->caption(),
-                 QStringLiteral("Corpen"));
-        QCOMPARE(in<ImageBox>(listing, QStringLiteral("FlagImg_0"))->toolTip(),
+        QCOMPARE(caption(listing, 40)->caption(), QStringLiteral("Corpen"));
+        QCOMPARE(picture(listing, 0)->toolTip(),
                  QStringLiteral("Alpha: I have a diver down; keep well clear at slow speed."));
-        QCOMPARE(in<ImageBox>(listing, QStringLiteral("FlagImg_26"))->toolTip(),
-                 QStringLiteral("Pennant Zero"));
-        QCOMPARE(in<ImageBox>(listing, QStringLiteral("FlagImg_57"))->toolTip(),
-                 QStringLiteral("Flag Zero"));
-        QCOMPARE(in<ImageBox>(listing, QStringLiteral("FlagImg_57"))->pictureId(), 20);
+        QCOMPARE(picture(listing, 26)->toolTip(), QStringLiteral("Pennant Zero"));
+        QCOMPARE(picture(listing, 57)->toolTip(), QStringLiteral("Flag Zero"));
+        QCOMPARE(picture(listing, 57)->pictureId(), 20);
         // Drawn when painted, stretched to its box.
         QCOMPARE(
-            in<ImageBox>(listing, QStringLiteral("FlagImg_57"))
-                ->grab()
-                .toImage()
-                .convertToFormat(QImage::Format_RGB32),
-            FlagPicture(20, in<ImageBox>(listing, QStringLiteral("FlagImg_57"))->size(),
-                        in<ImageBox>(listing, QStringLiteral("FlagImg_57"))->devicePixelRatioF())
+            picture(listing, 57)->grab().toImage().convertToFormat(QImage::Format_RGB32),
+            FlagPicture(20, picture(listing, 57)->size(), picture(listing, 57)->devicePixelRatioF())
                 .toImage()
                 .convertToFormat(QImage::Format_RGB32));
         // The third row of letters holds U to Z; NATO's fourth row Subdivision and Turn.
-        QCOMPARE(in<ImageBox>(listing, QStringLiteral("FlagImg_20"))->y(),
-                 in<ImageBox>(listing, QStringLiteral("FlagImg_25"))->y());
-        QVERIFY(in<ImageBox>(listing, QStringLiteral("FlagImg_19"))->y() <
-                in<ImageBox>(listing, QStringLiteral("FlagImg_20"))->y());
-        QCOMPARE(in<ImageBox>(listing, QStringLiteral("FlagImg_55"))->y(),
-                 in<ImageBox>(listing, QStringLiteral("FlagImg_56"))->y());
-        QVERIFY(in<ImageBox>(listing, QStringLiteral("FlagImg_54"))->y() <
-                in<ImageBox>(listing, QStringLiteral("FlagImg_55"))->y());
+        QCOMPARE(picture(listing, 20)->y(), picture(listing, 25)->y());
+        QVERIFY(picture(listing, 19)->y() < picture(listing, 20)->y());
+        QCOMPARE(picture(listing, 55)->y(), picture(listing, 56)->y());
+        QVERIFY(picture(listing, 54)->y() < picture(listing, 55)->y());
         // Short NATO flags keep their labels level with the others.
-        QVERIFY(in<ImageBox>(listing, QStringLiteral("FlagImg_42"))->height() <
-                in<ImageBox>(listing, QStringLiteral("FlagImg_40"))->height());
-        QCOMPARE(in<Label>(listing, QStringLiteral("Label1_42"))->y(),
-                 in<Label>(listing, QStringLiteral("Label1_43"))->y());
+        QVERIFY(picture(listing, 42)->height() < picture(listing, 40)->height());
+        QCOMPARE(caption(listing, 42)->y(), caption(listing, 43)->y());
 
-        QTest::mouseClick(in<QCheckBox>(*quiz, QStringLiteral("AllCheck")), Qt::LeftButton);
+        QTest::mouseClick(in<QCheckBox>(*quiz, "AllCheck"), Qt::LeftButton);
         QVERIFY(!frame(listing, CheatForm::NatoFlags)->isVisibleTo(&listing));
         QVERIFY(!frame(listing, CheatForm::NatoNumerals)->isVisibleTo(&listing));
         QCOMPARE(listing.designedClientSize().height(), clientHeightFor(4775));
@@ -271,33 +255,33 @@ private Q_SLOTS:
     void listingWithSubstitutesOnly()
     {
         CheatForm &listing = getWindow<CheatForm>();
-        QTest::mouseClick(in<Label>(*quiz, QStringLiteral("LettersLabel")), Qt::LeftButton);
-        QTest::mouseClick(in<Label>(*quiz, QStringLiteral("PennantsLabel")), Qt::LeftButton);
+        QTest::mouseClick(in<Label>(*quiz, "LettersLabel"), Qt::LeftButton);
+        QTest::mouseClick(in<Label>(*quiz, "PennantsLabel"), Qt::LeftButton);
         QVERIFY(placedAt(listing, CheatForm::Substitutes, 75));
         QCOMPARE(listing.designedClientSize().height(), clientHeightFor(831 + 500)); // 75 + 756.25
         // The NATO numeral frame follows its box like the others.
-        QVERIFY(!in<Frame>(listing, QStringLiteral("NATONumFrame"))->isVisibleTo(&listing));
-        QVERIFY(!in<Frame>(listing, QStringLiteral("LettersFrame"))->isVisibleTo(&listing));
+        QVERIFY(!in<Frame>(listing, "NATONumFrame")->isVisibleTo(&listing));
+        QVERIFY(!in<Frame>(listing, "LettersFrame")->isVisibleTo(&listing));
         // Substitute names fit their labels.
-        const QFontMetrics metrics(in<Label>(listing, QStringLiteral("Label1_36"))->font());
+        const QFontMetrics metrics(caption(listing, 36)->font());
         QVERIFY(metrics.horizontalAdvance(QStringLiteral("1st Subst")) <=
-                in<Label>(listing, QStringLiteral("Label1_36"))->width());
+                caption(listing, 36)->width());
     }
 
     void listingOutsideTheFlagQuiz()
     {
         CheatForm &listing = getWindow<CheatForm>();
-        QTest::mouseClick(in<Label>(*quiz, QStringLiteral("LettersLabel")), Qt::LeftButton);
-        QTest::mouseClick(in<Label>(*quiz, QStringLiteral("NATOLabel")), Qt::LeftButton);
+        QTest::mouseClick(in<Label>(*quiz, "LettersLabel"), Qt::LeftButton);
+        QTest::mouseClick(in<Label>(*quiz, "NATOLabel"), Qt::LeftButton);
         shared().CurrentMode = Mode::WordQuiz;
         listing.Form_Load();
         QVERIFY(placedAt(listing, CheatForm::Letters, 75));
         QVERIFY(placedAt(listing, CheatForm::Substitutes, 2119));
         QVERIFY(!frame(listing, CheatForm::NatoFlags)->isVisibleTo(&listing));
         // The letters frame shows, but its pictures follow the unticked box.
-        QVERIFY(in<Frame>(listing, QStringLiteral("LettersFrame"))->isVisibleTo(&listing));
-        QVERIFY(!in<ImageBox>(listing, QStringLiteral("FlagImg_0"))->isVisibleTo(&listing));
-        QVERIFY(in<ImageBox>(listing, QStringLiteral("FlagImg_36"))->isVisibleTo(&listing));
+        QVERIFY(in<Frame>(listing, "LettersFrame")->isVisibleTo(&listing));
+        QVERIFY(!picture(listing, 0)->isVisibleTo(&listing));
+        QVERIFY(picture(listing, 36)->isVisibleTo(&listing));
         shared().CurrentMode = Mode::FlagQuiz;
     }
 

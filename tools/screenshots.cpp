@@ -59,7 +59,7 @@ void answerFlags(QuizForm &quiz, int count)
 {
     for (int i = 0; i < count; ++i) {
         const QString flag = shared().CurrentQuizFlag;
-        QTest::keyClicks(control<QLineEdit>(quiz, QStringLiteral("AnswerBox")),
+        QTest::keyClicks(control<QLineEdit>(quiz, "AnswerBox"),
                          i % 3 == 2 ? QStringLiteral("x") : flag);
     }
 }
@@ -88,40 +88,40 @@ int main(int argc, char **argv)
     QuizForm &quiz = getWindow<QuizForm>();
     answerFlags(quiz, 40);
     ok &= save(quiz, "flag-quiz.png");
-    QTest::mouseClick(control<QPushButton>(quiz, QStringLiteral("ScoreButton")), Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(quiz, "ScoreButton"), Qt::LeftButton);
     ok &= save(getWindow<ScoreForm>(), "score-chart.png");
-    QTest::mouseClick(control<QCheckBox>(quiz, QStringLiteral("NumberFlags")), Qt::LeftButton);
-    QTest::mouseClick(control<QPushButton>(quiz, QStringLiteral("CheatButton")), Qt::LeftButton);
+    QTest::mouseClick(control<QCheckBox>(quiz, "NumberFlags"), Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(quiz, "CheatButton"), Qt::LeftButton);
     ok &= save(getWindow<CheatForm>(), "flags-listing.png");
-    QTest::mouseClick(control<QCheckBox>(quiz, QStringLiteral("NumberFlags")), Qt::LeftButton);
+    QTest::mouseClick(control<QCheckBox>(quiz, "NumberFlags"), Qt::LeftButton);
 
     shared().CurrentMode = Mode::WordQuiz;
     SwitchMode(Mode::WordQuiz);
     WordQuizForm &words = getWindow<WordQuizForm>();
-    QTest::keyClicks(control<QLineEdit>(words, QStringLiteral("Answer")), shared().CurrentWord);
-    QTest::keyClick(control<QLineEdit>(words, QStringLiteral("Answer")), Qt::Key_Return);
-    QTest::keyClicks(control<QLineEdit>(words, QStringLiteral("Answer")), QStringLiteral("rope"));
-    QTest::keyClick(control<QLineEdit>(words, QStringLiteral("Answer")), Qt::Key_Return);
+    QTest::keyClicks(control<QLineEdit>(words, "Answer"), shared().CurrentWord);
+    QTest::keyClick(control<QLineEdit>(words, "Answer"), Qt::Key_Return);
+    QTest::keyClicks(control<QLineEdit>(words, "Answer"), QStringLiteral("rope"));
+    QTest::keyClick(control<QLineEdit>(words, "Answer"), Qt::Key_Return);
     ok &= save(words, "word-quiz.png");
 
     shared().CurrentMode = Mode::ShowFlags;
     SwitchMode(Mode::ShowFlags);
     DrawFlagsForm &draw = getWindow<DrawFlagsForm>();
-    QTest::mouseClick(control<Label>(draw, QStringLiteral("UseNATOLabel")), Qt::LeftButton);
-    QTest::keyClicks(control<QLineEdit>(draw, QStringLiteral("Text1")), QStringLiteral("Vexo 1?"));
+    QTest::mouseClick(control<Label>(draw, "UseNATOLabel"), Qt::LeftButton);
+    QTest::keyClicks(control<QLineEdit>(draw, "Text1"), QStringLiteral("Vexo 1?"));
     ok &= save(draw, "show-flags.png");
 
     shared().CurrentMode = Mode::FlagMeanings;
     SwitchMode(Mode::FlagMeanings);
     MeaningForm &meanings = getWindow<MeaningForm>();
-    pickAnswer(control<PickList>(meanings, QStringLiteral("Answer")), 9);
-    pickAnswer(control<PickList>(meanings, QStringLiteral("Answer")), 4);
+    pickAnswer(control<PickList>(meanings, "Answer"), 9);
+    pickAnswer(control<PickList>(meanings, "Answer"), 4);
     ok &= save(meanings, "flag-meanings.png");
 
     shared().CurrentMode = Mode::RaceMeanings;
     SwitchMode(Mode::RaceMeanings);
     raceMeaningForm &race = getWindow<raceMeaningForm>();
-    pickAnswer(control<PickList>(race, QStringLiteral("Answer")), 8);
+    pickAnswer(control<PickList>(race, "Answer"), 8);
     ok &= save(race, "race-meanings.png");
 
     getWindow<CheatMeanForm>().show();
