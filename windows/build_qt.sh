@@ -35,6 +35,8 @@ options=(-release -static -static-runtime -unity-build
   # Vexo draws every window in Fusion.
   -no-feature-style-windowsvista -no-feature-style-windows11)
 
+# A build that was killed leaves its folder behind; none takes this long.
+find "$cache" -mindepth 1 -maxdepth 1 -type d -name 'build.*' -mmin +240 -exec rm -rf {} +
 work=$(mktemp -d "$cache/build.XXXXXX")
 trap 'rm -rf "$work"' EXIT
 apt=$work/apt
