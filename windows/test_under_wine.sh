@@ -8,7 +8,8 @@
 #    manager and drilled from the keyboard as a user would, its links opened
 #    through the shell, a picture taken, closed;
 #  - --version answered in a message box, as a Windows program does;
-#  - the uninstaller, run silently.
+#  - the uninstaller, run silently;
+#  - the zip, unpacked into a folder of any name, its program started.
 #   windows/test_under_wine.sh [picture.png]   (default build/windows/vexo-under-wine.png)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -20,7 +21,7 @@ if [ -z "${VEXO_WINE_DISPLAY:-}" ]; then
   [ "$(id -u)" -eq 0 ] || sudo=sudo
   # NSIS's installer stub is 32-bit: Wine runs it with its 32-bit part.
   dpkg --print-foreign-architectures | grep -qx i386 || $sudo dpkg --add-architecture i386
-  ./tools/install_missing.sh wine wine64 wine32:i386 xvfb openbox xdotool imagemagick
+  ./tools/install_missing.sh wine wine64 wine32:i386 xvfb openbox xdotool imagemagick unzip
   ./build.sh windows
   cmake --build --preset windows-test
   VEXO_WINE_DISPLAY=1 exec tools/on_x_display.sh --wm "$checkout/windows/test_under_wine.sh" "$picture"
@@ -34,6 +35,24 @@ failures=0
 fail() {
   echo "FAIL: $*" >&2
   failures=$((failures + 1))
+}
+visible() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1 || true; }
+# Prints the first visible window of that name within 30 s.
+wait_for_window() {
+  local window=""
+  for _ in $(seq 60); do
+    window=$(visible "$1")
+    [ -n "$window" ] && break
+    sleep 0.5
+  done
+  printf '%s' "$window"
+}
+# Waits until the program ends, as it should within 30 s, with status 0.
+ends_well() {
+  local status=0
+  timeout 30 tail --pid="$1" -f /dev/null || { fail "$2 did not end"; return; }
+  wait "$1" || status=$?
+  [ "$status" -eq 0 ] || fail "$2 ended with status $status"
 }
 new_prefix() {
   export WINEPREFIX=$work/$1
@@ -74,14 +93,8 @@ for opener in xdg-open xdg-email; do
 done
 PATH=$work/bin:$PATH wine "$home/vexo.exe" &
 program=$!
-window=""
-for _ in $(seq 60); do
-  window=$(xdotool search --onlyvisible --name '^Vexo$' 2>/dev/null | head -n 1 || true)
-  [ -n "$window" ] && break
-  sleep 0.5
-done
+window=$(wait_for_window '^Vexo$')
 [ -n "$window" ] || { fail "no window mapped"; exit 1; }
-visible() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1 || true; }
 keys() {
   xdotool key --clearmodifiers --delay 150 "$@"
   sleep 1
@@ -127,24 +140,15 @@ sleep 1
 # Closing the mode window ends the program.
 xdotool windowactivate --sync "$words" 2>/dev/null || true
 keys alt+F4
-timeout 30 tail --pid="$program" -f /dev/null || fail "the program did not end when closed"
-status=0
-wait "$program" || status=$?
-[ "$status" -eq 0 ] || fail "the program ended with status $status"
+ends_well "$program" "the installed program, closed,"
 
 echo "== --version, in a message box"
 wine "$home/vexo.exe" --version &
 program=$!
-box=""
-for _ in $(seq 40); do
-  box=$(visible '^Vexo$')
-  [ -n "$box" ] && break
-  sleep 0.5
-done
-[ -n "$box" ] || fail "--version showed no message box"
+[ -n "$(wait_for_window '^Vexo$')" ] || fail "--version showed no message box"
 sleep 1
 keys Return
-timeout 30 tail --pid="$program" -f /dev/null || fail "--version did not end"
+ends_well "$program" "--version"
 
 echo "== the uninstaller, silently"
 wine "$home/uninstall.exe" /S || fail "the uninstaller exited with $?"
@@ -154,6 +158,27 @@ for file in "$home/vexo.exe" "$home/uninstall.exe" "$menu/Vexo.lnk"; do
   [ ! -e "$file" ] || fail "the uninstaller left $file"
 done
 ! wine reg query "$key" >/dev/null 2>&1 || fail "the uninstaller left the uninstall entry"
+
+echo "== the zip, from a folder of any name"
+new_prefix zip
+folder="$work/any folder, ünïcode"
+mkdir -p "$folder"
+unzip -q build/windows/vexo-*-windows-x86_64.zip -d "$folder"
+exe=$(find "$folder" -name vexo.exe | head -n 1)
+if [ -z "$exe" ]; then
+  fail "the zip holds no vexo.exe"
+else
+  wine "$exe" &
+  program=$!
+  window=$(wait_for_window '^Vexo$')
+  if [ -n "$window" ]; then
+    xdotool windowactivate --sync "$window" 2>/dev/null || true
+    keys alt+F4
+  else
+    fail "the program from the zip mapped no window"
+  fi
+  ends_well "$program" "the program from the zip"
+fi
 
 if [ "$failures" -gt 0 ]; then
   echo "$failures check(s) failed under Wine" >&2
