@@ -65,18 +65,18 @@ ScoreForm::ScoreForm() : AsideForm(QStringLiteral("ScoreForm"), QStringLiteral("
     // Grid lines first so that bars and pictures paint over them.
     for (int i = 1; i <= 10; ++i) {
         Line1[i] = new LineControl(page());
-        Line1[i]->setObjectName(QStringLiteral("Line1_%1").arg(i));
+        Line1[i]->setObjectName(elementName("Line1", i));
         Line1[i]->hide();
     }
     for (int i = 0; i < RowCount; ++i) {
         FlagImg[i] = new ImageBox(page());
-        FlagImg[i]->setObjectName(QStringLiteral("FlagImg_%1").arg(i));
+        FlagImg[i]->setObjectName(elementName("FlagImg", i));
         FlagImg[i]->setFocusPolicy(Qt::TabFocus);
         Bar[i] = new ShapeBox(page());
-        Bar[i]->setObjectName(QStringLiteral("Bar_%1").arg(i));
+        Bar[i]->setObjectName(elementName("Bar", i));
         Bar[i]->setColors(RightGreen, RightGreen);
         WrongBar[i] = new ShapeBox(page());
-        WrongBar[i]->setObjectName(QStringLiteral("WrongBar_%1").arg(i));
+        WrongBar[i]->setObjectName(elementName("WrongBar", i));
         WrongBar[i]->setColors(WrongRed, WrongRed);
         FlagImg[i]->hide();
         Bar[i]->hide();
@@ -84,7 +84,7 @@ ScoreForm::ScoreForm() : AsideForm(QStringLiteral("ScoreForm"), QStringLiteral("
     }
     for (int k = 0; k < 3; ++k) {
         Legend[k] = new Label(page());
-        Legend[k]->setObjectName(QStringLiteral("Legend_%1").arg(k));
+        Legend[k]->setObjectName(elementName("Legend", k));
         Legend[k]->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         Legend[k]->setWordWrap(false);
         // Wider than drawn (375) so that the largest marks, six digits, fit.
@@ -93,7 +93,7 @@ ScoreForm::ScoreForm() : AsideForm(QStringLiteral("ScoreForm"), QStringLiteral("
     const char *options[] = {"Letters && Subs", "Numbers && NATO"};
     for (int i = 0; i < 2; ++i) {
         Option1[i] = new QRadioButton(QLatin1String(options[i]), page());
-        Option1[i]->setObjectName(QStringLiteral("Option1_%1").arg(i));
+        Option1[i]->setObjectName(elementName("Option1", i));
         Option1[i]->setGeometry(twipsRect(0, 6840 + 240 * i, 1695, 255));
         Option1[i]->setAccessibleName(i == 0 ? QStringLiteral("Letters & Subs")
                                              : QStringLiteral("Numbers & NATO"));
@@ -115,7 +115,7 @@ ScoreForm::ScoreForm() : AsideForm(QStringLiteral("ScoreForm"), QStringLiteral("
     WrongLabel->setGeometry(twipsRect(1800, 7125, 1095, 255));
     for (int i = 0; i < 2; ++i) {
         Shape1[i] = new ShapeBox(page());
-        Shape1[i]->setObjectName(QStringLiteral("Shape1_%1").arg(i));
+        Shape1[i]->setObjectName(elementName("Shape1", i));
         Shape1[i]->setGeometry(twipsRect(3000, i == 0 ? 6915 : 7200, 195, 105));
         Shape1[i]->setColors(i == 0 ? RightGreen : WrongRed, i == 0 ? RightGreen : WrongRed);
     }

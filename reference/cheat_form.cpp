@@ -224,11 +224,11 @@ CheatForm::CheatForm()
         Label1[k] = new Label(page());
     }
     for (k = 0; k < ImageCount; ++k) {
-        FlagImg[k]->setObjectName(QStringLiteral("FlagImg_%1").arg(k));
+        FlagImg[k]->setObjectName(elementName("FlagImg", k));
         // Each flag is a stop of Tab, read by its name and meaning.
         FlagImg[k]->setFocusPolicy(Qt::TabFocus);
         FlagImg[k]->hide();
-        Label1[k]->setObjectName(QStringLiteral("Label1_%1").arg(k));
+        Label1[k]->setObjectName(elementName("Label1", k));
         Label1[k]->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         Label1[k]->setWordWrap(false);
         Label1[k]->setFont(font);

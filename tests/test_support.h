@@ -45,7 +45,7 @@ inline QList<int> hoistIds(const QWidget &window)
 {
     QList<int> ids;
     for (int i = 0; i < 12; ++i) {
-        const ImageBox *box = control<ImageBox>(window, QStringLiteral("Image1_%1").arg(i));
+        const ImageBox *box = control<ImageBox>(window, "Image1", i);
         ids << (box->isVisibleTo(box->parentWidget()) ? box->pictureId() : 0);
     }
     return ids;

@@ -30,33 +30,11 @@ class ScoreListingTest : public QObject
         shared().RightTally[code] = right;
         shared().WrongTally[code] = wrong;
     }
-    template <class T = QWidget>
-    static T *in(QWidget &window, const QString &name)
-    {
-        return control<T>(window, name);
-    }
-    // The controls of a window's arrays, by index.
-    static ImageBox *picture(QWidget &window, int k)
-    {
-        return in<ImageBox>(window, QStringLiteral("FlagImg_%1").arg(k));
-    }
-    static Label *caption(QWidget &window, int k)
-    {
-        return in<Label>(window, QStringLiteral("Label1_%1").arg(k));
-    }
-    static ShapeBox *bar(QWidget &window, int k)
-    {
-        return in<ShapeBox>(window, QStringLiteral("Bar_%1").arg(k));
-    }
-    static ShapeBox *wrongBar(QWidget &window, int k)
-    {
-        return in<ShapeBox>(window, QStringLiteral("WrongBar_%1").arg(k));
-    }
     static Frame *frame(CheatForm &listing, int f)
     {
         static const char *names[] = {"LettersFrame", "NumPennantFrm", "SubFrame", "NATOFlagsFrame",
                                       "NATONumFrame"};
-        return in<Frame>(listing, QLatin1String(names[f]));
+        return control<Frame>(listing, QLatin1String(names[f]));
     }
     // A frame is placed where the mode and the boxes ask for it, at `top` twips.
     static bool placedAt(CheatForm &listing, int f, double top)
@@ -107,12 +85,12 @@ private Q_SLOTS:
         score.Redraw();
         QCOMPARE(ScoreScaleFor(maxTotal).factor, qint64(factor));
         QCOMPARE(ScoreScaleFor(maxTotal).blockwidth, qint64(blockwidth));
-        QCOMPARE(in<Label>(score, "Legend_0")->caption() + " " +
-                     in<Label>(score, "Legend_1")->caption(),
+        QCOMPARE(control<Label>(score, "Legend_0")->caption() + " " +
+                     control<Label>(score, "Legend_1")->caption(),
                  marks);
         // No letter has answers, so no bar shows unless the scale has shrunk to nothing.
-        QCOMPARE(bar(score, 0)->isVisibleTo(&score), blockwidth == 0);
-        QCOMPARE(bar(score, 0)->width(), 0);
+        QCOMPARE(control<ShapeBox>(score, "Bar", 0)->isVisibleTo(&score), blockwidth == 0);
+        QCOMPARE(control<ShapeBox>(score, "Bar", 0)->width(), 0);
     }
 
     void barsFollowTallies()
@@ -122,30 +100,36 @@ private Q_SLOTS:
         setTally('$', 2, 1);
         ScoreForm &score = getWindow<ScoreForm>();
         score.Redraw();
-        QCOMPARE(in<Label>(score, "Legend_0")->caption(), QStringLiteral("5"));
-        QVERIFY(bar(score, 0)->isVisibleTo(&score));
-        QCOMPARE(bar(score, 0)->geometry(), twipsRect(300, 50, 900, 100));
-        QVERIFY(!wrongBar(score, 0)->isVisibleTo(&score));
-        QVERIFY(!bar(score, 2)->isVisibleTo(&score));
-        QVERIFY(wrongBar(score, 2)->isVisibleTo(&score));
-        QCOMPARE(wrongBar(score, 2)->geometry(), twipsRect(300, 2 * 210 + 50, 900, 100));
+        QCOMPARE(control<Label>(score, "Legend_0")->caption(), QStringLiteral("5"));
+        QVERIFY(control<ShapeBox>(score, "Bar", 0)->isVisibleTo(&score));
+        QCOMPARE(control<ShapeBox>(score, "Bar", 0)->geometry(), twipsRect(300, 50, 900, 100));
+        QVERIFY(!control<ShapeBox>(score, "WrongBar", 0)->isVisibleTo(&score));
+        QVERIFY(!control<ShapeBox>(score, "Bar", 2)->isVisibleTo(&score));
+        QVERIFY(control<ShapeBox>(score, "WrongBar", 2)->isVisibleTo(&score));
+        QCOMPARE(control<ShapeBox>(score, "WrongBar", 2)->geometry(),
+                 twipsRect(300, 2 * 210 + 50, 900, 100));
         // Rows evenly spaced, whole pixels apart, above the scale marks.
         for (int i = 1; i < 30; ++i)
-            QCOMPARE(picture(score, i)->y() - picture(score, i - 1)->y(), 14);
-        QVERIFY(picture(score, 29)->geometry().bottom() < in<Label>(score, "Legend_0")->y());
+            QCOMPARE(control<ImageBox>(score, "FlagImg", i)->y() -
+                         control<ImageBox>(score, "FlagImg", i - 1)->y(),
+                     14);
+        QVERIFY(control<ImageBox>(score, "FlagImg", 29)->geometry().bottom() <
+                control<Label>(score, "Legend_0")->y());
         // The red bar continues the green one.
-        QCOMPARE(wrongBar(score, 29)->geometry().left(), bar(score, 29)->geometry().right() + 1);
-        QCOMPARE(picture(score, 29)->pictureId(), int('$'));
-        QCOMPARE(picture(score, 0)->toolTip(), QStringLiteral("Alpha"));
+        QCOMPARE(control<ShapeBox>(score, "WrongBar", 29)->geometry().left(),
+                 control<ShapeBox>(score, "Bar", 29)->geometry().right() + 1);
+        QCOMPARE(control<ImageBox>(score, "FlagImg", 29)->pictureId(), int('$'));
+        QCOMPARE(control<ImageBox>(score, "FlagImg", 0)->toolTip(), QStringLiteral("Alpha"));
         // Every flag square, as drawn; every grid line one pixel wide.
         for (int i = 0; i < 30; ++i) {
-            const QRect box = picture(score, i)->geometry();
+            const QRect box = control<ImageBox>(score, "FlagImg", i)->geometry();
             QCOMPARE(box.width(), box.height());
         }
-        QCOMPARE(picture(score, 0)->geometry(), QRect(twipsPoint(50, 0), QSize(13, 13)));
-        QVERIFY(!picture(score, 30)->isVisibleTo(&score));
+        QCOMPARE(control<ImageBox>(score, "FlagImg", 0)->geometry(),
+                 QRect(twipsPoint(50, 0), QSize(13, 13)));
+        QVERIFY(!control<ImageBox>(score, "FlagImg", 30)->isVisibleTo(&score));
         for (int i = 1; i <= 10; ++i) {
-            const LineControl *line = in<LineControl>(score, QStringLiteral("Line1_%1").arg(i));
+            const LineControl *line = control<LineControl>(score, "Line1", i);
             QCOMPARE(line->color(), i % 5 ? QColor(128, 128, 128) : QColor(Qt::black));
             QCOMPARE(line->width(), 1);
         }
@@ -155,24 +139,26 @@ private Q_SLOTS:
     {
         ScoreForm &score = getWindow<ScoreForm>();
         QCOMPARE(score.windowTitle(), QStringLiteral("Score 0%: 0 of 0"));
-        QTest::mouseClick(in<QRadioButton>(score, "Option1_1"), Qt::LeftButton);
-        QVERIFY(in<QRadioButton>(score, "Option1_1")->isChecked());
-        QCOMPARE(picture(score, 0)->pictureId(), int('0'));
-        QCOMPARE(picture(score, 10)->toolTip(), QStringLiteral("Corpen"));
-        QCOMPARE(picture(score, 26)->toolTip(), QStringLiteral("Turn"));
-        QVERIFY(picture(score, 26)->isVisibleTo(&score));
-        QVERIFY(!picture(score, 27)->isVisibleTo(&score));
-        QCOMPARE(in<QRadioButton>(score, "Option1_0")->text(), QStringLiteral("Letters && Subs"));
+        QTest::mouseClick(control<QRadioButton>(score, "Option1_1"), Qt::LeftButton);
+        QVERIFY(control<QRadioButton>(score, "Option1_1")->isChecked());
+        QCOMPARE(control<ImageBox>(score, "FlagImg", 0)->pictureId(), int('0'));
+        QCOMPARE(control<ImageBox>(score, "FlagImg", 10)->toolTip(), QStringLiteral("Corpen"));
+        QCOMPARE(control<ImageBox>(score, "FlagImg", 26)->toolTip(), QStringLiteral("Turn"));
+        QVERIFY(control<ImageBox>(score, "FlagImg", 26)->isVisibleTo(&score));
+        QVERIFY(!control<ImageBox>(score, "FlagImg", 27)->isVisibleTo(&score));
+        QCOMPARE(control<QRadioButton>(score, "Option1_0")->text(),
+                 QStringLiteral("Letters && Subs"));
 
         // Two right of three through the quiz window itself.
         for (const char *answer : {"right", "wrong", "right"}) {
             shared().CurrentQuizFlag = "7";
-            QTest::keyClicks(in<QLineEdit>(*quiz, "AnswerBox"),
+            QTest::keyClicks(control<QLineEdit>(*quiz, "AnswerBox"),
                              QByteArray(answer) == "right" ? "7" : "x");
         }
         QCOMPARE(score.windowTitle(), QStringLiteral("Score 66.6%: 2 of 3"));
-        QCOMPARE(bar(score, 7)->width(), twipsToPixels(300 + 2 * 300) - twipsToPixels(300));
-        QVERIFY(wrongBar(score, 7)->isVisibleTo(&score));
+        QCOMPARE(control<ShapeBox>(score, "Bar", 7)->width(),
+                 twipsToPixels(300 + 2 * 300) - twipsToPixels(300));
+        QVERIFY(control<ShapeBox>(score, "WrongBar", 7)->isVisibleTo(&score));
     }
 
     void gradeIcons_data()
@@ -201,52 +187,66 @@ private Q_SLOTS:
     void listingStacksTickedFrames()
     {
         CheatForm &listing = getWindow<CheatForm>();
-        QTest::mouseClick(in<QCheckBox>(*quiz, "AllCheck"), Qt::LeftButton);
+        QTest::mouseClick(control<QCheckBox>(*quiz, "AllCheck"), Qt::LeftButton);
         const double tops[] = {75, 2119, 3519, 4350, 7000};
         for (int f = 0; f < CheatForm::FrameCount; ++f)
             QVERIFY(placedAt(listing, f, tops[f]));
         // 7000 + 1362.5 rounds to even, plus 500
         QCOMPARE(listing.designedClientSize().height(), clientHeightFor(8862));
-        QCOMPARE(in<Frame>(listing, "NATONumFrame")->pos(), twipsPoint(100, 7000));
-        QCOMPARE(in<Frame>(listing, "LettersFrame")->title(), QStringLiteral("ICS &Letters"));
+        QCOMPARE(control<Frame>(listing, "NATONumFrame")->pos(), twipsPoint(100, 7000));
+        QCOMPARE(control<Frame>(listing, "LettersFrame")->title(), QStringLiteral("ICS &Letters"));
         // Every picture of every category shows.
         for (int k = 0; k < 67; ++k)
-            QVERIFY(picture(listing, k)->isVisibleTo(&listing));
-        QVERIFY(!picture(listing, 67)->isVisibleTo(&listing));
+            QVERIFY(control<ImageBox>(listing, "FlagImg", k)->isVisibleTo(&listing));
+        QVERIFY(!control<ImageBox>(listing, "FlagImg", 67)->isVisibleTo(&listing));
         // Rows and columns whole pixels apart, so evenly spaced.
-        QCOMPARE(picture(listing, 20)->y() - picture(listing, 10)->y(),
-                 picture(listing, 10)->y() - picture(listing, 0)->y());
-        QCOMPARE(picture(listing, 2)->x() - picture(listing, 1)->x(),
-                 picture(listing, 1)->x() - picture(listing, 0)->x());
+        QCOMPARE(control<ImageBox>(listing, "FlagImg", 20)->y() -
+                     control<ImageBox>(listing, "FlagImg", 10)->y(),
+                 control<ImageBox>(listing, "FlagImg", 10)->y() -
+                     control<ImageBox>(listing, "FlagImg", 0)->y());
+        QCOMPARE(control<ImageBox>(listing, "FlagImg", 2)->x() -
+                     control<ImageBox>(listing, "FlagImg", 1)->x(),
+                 control<ImageBox>(listing, "FlagImg", 1)->x() -
+                     control<ImageBox>(listing, "FlagImg", 0)->x());
         // Taller than this screen's free area, the listing fits it and scrolls
         // down to its last row.
         listing.show();
         QVERIFY(listing.frameGeometry().height() <= listing.screen()->availableGeometry().height());
-        QWidget *last = caption(listing, 66);
+        QWidget *last = control<Label>(listing, "Label1", 66);
         listing.findChild<QScrollArea *>()->ensureWidgetVisible(last);
         QVERIFY(listing.rect().contains(QRect(last->mapTo(&listing, QPoint(0, 0)), last->size())));
-        QCOMPARE(caption(listing, 40)->caption(), QStringLiteral("Corpen"));
-        QCOMPARE(picture(listing, 0)->toolTip(),
+        QCOMPARE(control<Label>(listing, "Label1", 40)->caption(), QStringLiteral("Corpen"));
+        QCOMPARE(control<ImageBox>(listing, "FlagImg", 0)->toolTip(),
                  QStringLiteral("Alpha: I have a diver down; keep well clear at slow speed."));
-        QCOMPARE(picture(listing, 26)->toolTip(), QStringLiteral("Pennant Zero"));
-        QCOMPARE(picture(listing, 57)->toolTip(), QStringLiteral("Flag Zero"));
-        QCOMPARE(picture(listing, 57)->pictureId(), 20);
+        QCOMPARE(control<ImageBox>(listing, "FlagImg", 26)->toolTip(),
+                 QStringLiteral("Pennant Zero"));
+        QCOMPARE(control<ImageBox>(listing, "FlagImg", 57)->toolTip(), QStringLiteral("Flag Zero"));
+        QCOMPARE(control<ImageBox>(listing, "FlagImg", 57)->pictureId(), 20);
         // Drawn when painted, stretched to its box.
-        QCOMPARE(
-            picture(listing, 57)->grab().toImage().convertToFormat(QImage::Format_RGB32),
-            FlagPicture(20, picture(listing, 57)->size(), picture(listing, 57)->devicePixelRatioF())
-                .toImage()
-                .convertToFormat(QImage::Format_RGB32));
+        QCOMPARE(control<ImageBox>(listing, "FlagImg", 57)
+                     ->grab()
+                     .toImage()
+                     .convertToFormat(QImage::Format_RGB32),
+                 FlagPicture(20, control<ImageBox>(listing, "FlagImg", 57)->size(),
+                             control<ImageBox>(listing, "FlagImg", 57)->devicePixelRatioF())
+                     .toImage()
+                     .convertToFormat(QImage::Format_RGB32));
         // The third row of letters holds U to Z; NATO's fourth row Subdivision and Turn.
-        QCOMPARE(picture(listing, 20)->y(), picture(listing, 25)->y());
-        QVERIFY(picture(listing, 19)->y() < picture(listing, 20)->y());
-        QCOMPARE(picture(listing, 55)->y(), picture(listing, 56)->y());
-        QVERIFY(picture(listing, 54)->y() < picture(listing, 55)->y());
+        QCOMPARE(control<ImageBox>(listing, "FlagImg", 20)->y(),
+                 control<ImageBox>(listing, "FlagImg", 25)->y());
+        QVERIFY(control<ImageBox>(listing, "FlagImg", 19)->y() <
+                control<ImageBox>(listing, "FlagImg", 20)->y());
+        QCOMPARE(control<ImageBox>(listing, "FlagImg", 55)->y(),
+                 control<ImageBox>(listing, "FlagImg", 56)->y());
+        QVERIFY(control<ImageBox>(listing, "FlagImg", 54)->y() <
+                control<ImageBox>(listing, "FlagImg", 55)->y());
         // Short NATO flags keep their labels level with the others.
-        QVERIFY(picture(listing, 42)->height() < picture(listing, 40)->height());
-        QCOMPARE(caption(listing, 42)->y(), caption(listing, 43)->y());
+        QVERIFY(control<ImageBox>(listing, "FlagImg", 42)->height() <
+                control<ImageBox>(listing, "FlagImg", 40)->height());
+        QCOMPARE(control<Label>(listing, "Label1", 42)->y(),
+                 control<Label>(listing, "Label1", 43)->y());
 
-        QTest::mouseClick(in<QCheckBox>(*quiz, "AllCheck"), Qt::LeftButton);
+        QTest::mouseClick(control<QCheckBox>(*quiz, "AllCheck"), Qt::LeftButton);
         QVERIFY(!frame(listing, CheatForm::NatoFlags)->isVisibleTo(&listing));
         QVERIFY(!frame(listing, CheatForm::NatoNumerals)->isVisibleTo(&listing));
         QCOMPARE(listing.designedClientSize().height(), clientHeightFor(4775));
@@ -255,33 +255,33 @@ private Q_SLOTS:
     void listingWithSubstitutesOnly()
     {
         CheatForm &listing = getWindow<CheatForm>();
-        QTest::mouseClick(in<Label>(*quiz, "LettersLabel"), Qt::LeftButton);
-        QTest::mouseClick(in<Label>(*quiz, "PennantsLabel"), Qt::LeftButton);
+        QTest::mouseClick(control<Label>(*quiz, "LettersLabel"), Qt::LeftButton);
+        QTest::mouseClick(control<Label>(*quiz, "PennantsLabel"), Qt::LeftButton);
         QVERIFY(placedAt(listing, CheatForm::Substitutes, 75));
         QCOMPARE(listing.designedClientSize().height(), clientHeightFor(831 + 500)); // 75 + 756.25
         // The NATO numeral frame follows its box like the others.
-        QVERIFY(!in<Frame>(listing, "NATONumFrame")->isVisibleTo(&listing));
-        QVERIFY(!in<Frame>(listing, "LettersFrame")->isVisibleTo(&listing));
+        QVERIFY(!control<Frame>(listing, "NATONumFrame")->isVisibleTo(&listing));
+        QVERIFY(!control<Frame>(listing, "LettersFrame")->isVisibleTo(&listing));
         // Substitute names fit their labels.
-        const QFontMetrics metrics(caption(listing, 36)->font());
+        const QFontMetrics metrics(control<Label>(listing, "Label1", 36)->font());
         QVERIFY(metrics.horizontalAdvance(QStringLiteral("1st Subst")) <=
-                caption(listing, 36)->width());
+                control<Label>(listing, "Label1", 36)->width());
     }
 
     void listingOutsideTheFlagQuiz()
     {
         CheatForm &listing = getWindow<CheatForm>();
-        QTest::mouseClick(in<Label>(*quiz, "LettersLabel"), Qt::LeftButton);
-        QTest::mouseClick(in<Label>(*quiz, "NATOLabel"), Qt::LeftButton);
+        QTest::mouseClick(control<Label>(*quiz, "LettersLabel"), Qt::LeftButton);
+        QTest::mouseClick(control<Label>(*quiz, "NATOLabel"), Qt::LeftButton);
         shared().CurrentMode = Mode::WordQuiz;
         listing.Form_Load();
         QVERIFY(placedAt(listing, CheatForm::Letters, 75));
         QVERIFY(placedAt(listing, CheatForm::Substitutes, 2119));
         QVERIFY(!frame(listing, CheatForm::NatoFlags)->isVisibleTo(&listing));
         // The letters frame shows, but its pictures follow the unticked box.
-        QVERIFY(in<Frame>(listing, "LettersFrame")->isVisibleTo(&listing));
-        QVERIFY(!picture(listing, 0)->isVisibleTo(&listing));
-        QVERIFY(picture(listing, 36)->isVisibleTo(&listing));
+        QVERIFY(control<Frame>(listing, "LettersFrame")->isVisibleTo(&listing));
+        QVERIFY(!control<ImageBox>(listing, "FlagImg", 0)->isVisibleTo(&listing));
+        QVERIFY(control<ImageBox>(listing, "FlagImg", 36)->isVisibleTo(&listing));
         shared().CurrentMode = Mode::FlagQuiz;
     }
 

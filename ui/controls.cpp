@@ -438,6 +438,11 @@ QString withoutAccessKey(QString caption)
     return caption.remove(QLatin1Char('&')).trimmed();
 }
 
+QString elementName(const char *array, int index)
+{
+    return QLatin1String(array) + QLatin1Char('_') + QString::number(index);
+}
+
 Label *makeLabel(QWidget *parent, const char *name, const QString &caption, QRect rect)
 {
     auto *label = new Label(parent);

@@ -191,6 +191,8 @@ protected:
 
 // Builders shared by every window.
 QString withoutAccessKey(QString caption);
+// The name of element `index` of a control array: "Image1_3".
+QString elementName(const char *array, int index);
 Label *makeLabel(QWidget *parent, const char *name, const QString &caption, QRect rect);
 QPushButton *makeButton(QWidget *parent, const char *name, const QString &caption, QRect rect);
 QCheckBox *makeCheckBox(QWidget *parent, const char *name, QRect rect);

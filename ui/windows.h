@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/controls.h"
+
 #include <QPointer>
 #include <QWidget>
 
@@ -50,6 +52,13 @@ T *control(const QWidget &window, const QString &name)
     if (!found)
         qFatal("%s has no control %s", qPrintable(window.objectName()), qPrintable(name));
     return found;
+}
+
+// Element `index` of a control array ("Image1", 3).
+template <class T = QWidget>
+T *control(const QWidget &window, const char *array, int index)
+{
+    return control<T>(window, elementName(array, index));
 }
 
 } // namespace vexo

@@ -12,7 +12,7 @@ Hoist buildHoist(QWidget *form, double firstTopTwips)
     Hoist hoist{};
     for (int i = 0; i < HoistSize; ++i) {
         auto *box = new ImageBox(form);
-        box->setObjectName(QStringLiteral("Image1_%1").arg(i));
+        box->setObjectName(elementName("Image1", i));
         box->setGeometry(twipsRect(120, firstTopTwips + 600 * i, 1575, 735));
         box->setAccessibleName(QStringLiteral("Flag %1").arg(i + 1));
         hoist[i] = box;
