@@ -1,6 +1,10 @@
 #include "app/application.h"
 
 #include "catalogue/flag_pictures.h"
+#include "quiz/quiz_form.h"
+#include "ui/form.h"
+#include "ui/twips.h"
+#include "ui/web_page.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -225,6 +229,16 @@ DisplayCheck::~DisplayCheck()
     qInstallMessageHandler(s_previousHandler);
     for (const HeldMessage &message : std::exchange(s_held, {}))
         giveOut(message);
+}
+
+void scaleToPage()
+{
+    const QMargins frame = Form::decoration();
+    const double scale =
+        pageScaleFor(twipsToPixels(QuizForm::ClientWidthTwips) + frame.left() + frame.right(),
+                     twipsToPixels(QuizForm::ClientHeightTwips) + frame.top() + frame.bottom());
+    if (scale != 1 && !qEnvironmentVariableIsSet("QT_SCALE_FACTOR"))
+        qputenv("QT_SCALE_FACTOR", QByteArray::number(scale, 'f', 3));
 }
 
 void setUpApplication()

@@ -26,6 +26,11 @@ public:
     DisplayCheck &operator=(const DisplayCheck &) = delete;
 };
 
+// In the browser, on a touch screen, scales the program so that its first
+// window fills the page; elsewhere leaves the scale as it is. Call before
+// the QApplication is made.
+void scaleToPage();
+
 // Tells Qt who the program is: application id net.tobrin.Vexo (so the window
 // manager matches windows to the installed net.tobrin.Vexo.desktop), name,
 // version and window icon. Call once, right after the QApplication is made.

@@ -9,7 +9,8 @@ int main(int argc, char *argv[])
 {
     if (const int status = vexo::answerCommandLine(argc, argv); status >= 0)
         return status;
-#ifdef Q_OS_WIN
+    vexo::scaleToPage();
+#if defined(Q_OS_WIN) || defined(Q_OS_WASM)
     QApplication app(argc, argv);
 #else
     std::optional<vexo::DisplayCheck> displayCheck(std::in_place, argc, argv);

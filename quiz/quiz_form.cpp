@@ -39,7 +39,9 @@ int numberRowKey(quint32 nativeScanCode)
 
 } // namespace
 
-QuizForm::QuizForm() : ModeWindow(QStringLiteral("QuizForm"), Mode::FlagQuiz, 4035, 7305, 1815)
+QuizForm::QuizForm()
+    : ModeWindow(QStringLiteral("QuizForm"), Mode::FlagQuiz, ClientWidthTwips, ClientHeightTwips,
+                 1815)
 {
     modeCombo()->setToolTip(QStringLiteral("Select program mode"));
 

@@ -21,6 +21,10 @@ class QuizForm : public ModeWindow, public QuizView
 {
     Q_OBJECT
 public:
+    // The window's inner area, as designed.
+    static constexpr double ClientWidthTwips = 4035;
+    static constexpr double ClientHeightTwips = 7305;
+
     QuizForm();
     void Form_Load();
 

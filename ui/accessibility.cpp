@@ -2,6 +2,7 @@
 
 #include "ui/controls.h"
 #include "ui/form.h"
+#include "ui/web_page.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -138,7 +139,9 @@ Announcer::Announcer(QWidget *parent) : QWidget(parent)
 
 void Announcer::announce(const QString &text)
 {
-#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+#if defined(Q_OS_WASM)
+    speakOnPage(text);
+#elif QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
     QAccessibleAnnouncementEvent event(parentWidget(), text);
     QAccessible::updateAccessibility(&event);
 #else

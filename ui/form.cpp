@@ -130,7 +130,9 @@ void Form::fitToScreen()
 
 void Form::bringToFront()
 {
-    show();
+    // Not show(): in the browser, Qt would fill the page with the window, as
+    // a phone's app fills its screen; the program's windows keep their size.
+    setVisible(true);
     // Platforms without a window manager (offscreen) cannot stack windows.
     if (QGuiApplication::platformName() != QLatin1String("offscreen"))
         raise();
@@ -146,12 +148,14 @@ void Form::unload()
 namespace {
 
 // Under X11 Qt loses a window's frame when the window is hidden, and then
-// takes the inner area's corner for the frame's: there, the program places
-// windows by the frame it measured itself.
+// takes the inner area's corner for the frame's; in the browser a window is
+// always placed by its inner area. There, the program places windows by the
+// frame it measured itself.
 bool framesUnreliable(const QWidget &window)
 {
-    return window.testAttribute(Qt::WA_WState_Created) &&
-           QGuiApplication::platformName() == QLatin1String("xcb");
+    const QString platform = QGuiApplication::platformName();
+    return (window.testAttribute(Qt::WA_WState_Created) && platform == QLatin1String("xcb")) ||
+           platform == QLatin1String("wasm");
 }
 
 } // namespace
@@ -176,7 +180,17 @@ double Form::topTwips() const
 
 void Form::moveTwips(double left, double top)
 {
-    const QPoint corner(twipsToPixels(left), twipsToPixels(top));
+    QPoint corner(twipsToPixels(left), twipsToPixels(top));
+#ifdef Q_OS_WASM
+    // A page has no edge to drag a window back from: the whole frame goes on
+    // it, from its top left corner where it has not room enough.
+    if (const QScreen *where = screen()) {
+        const QRect room = where->availableGeometry();
+        const QSize outer = size().grownBy(decoration());
+        corner.setX(qMax(room.left(), qMin(corner.x(), room.right() + 1 - outer.width())));
+        corner.setY(qMax(room.top(), qMin(corner.y(), room.bottom() + 1 - outer.height())));
+    }
+#endif
     if (!framesUnreliable(*this)) {
         move(corner);
         return;

@@ -1,0 +1,197 @@
+// Drives Vexo's web site in a real browser, as a user would, served as plain
+// files by a static server that can be stopped to cut the network:
+//   node drill.mjs SITE chromium|firefox BROWSER_PATH
+// The desktop size: the window wholly on the page, three typed answers
+// judged, the flags listing by Alt+H and Escape, a switch to the word quiz
+// by the drop-down and an answer there. A phone: the window filling its
+// width, text arriving as an on-screen keyboard sends it, a tap on a box.
+// Then with the server gone, a reload that still drills. No error or warning
+// in the console throughout. Verdicts are read from the page's live region.
+import { spawn } from 'node:child_process';
+import { setTimeout as sleep } from 'node:timers/promises';
+import puppeteer from 'puppeteer-core';
+
+const [site, browserName, executablePath] = process.argv.slice(2);
+let passed = 0;
+let failed = 0;
+const check = (ok, what) => {
+  ok ? passed++ : failed++;
+  console.log(`${ok ? 'ok  ' : 'FAIL'} ${browserName}: ${what}`);
+  return ok;
+};
+
+const port = 18000 + Math.floor(Math.random() * 2000);
+const origin = `http://127.0.0.1:${port}`;
+let server;
+const startServer = async () => {
+  server = spawn('python3', ['-m', 'http.server', '--bind', '127.0.0.1', '-d', site, String(port)],
+                 { stdio: 'ignore' });
+  for (let i = 0; i < 100; i++) {
+    try {
+      if ((await fetch(`${origin}/`)).ok)
+        return;
+    } catch {}
+    await sleep(100);
+  }
+  throw new Error('the static server did not start');
+};
+const stopServer = async () => {
+  server.kill();
+  await new Promise(resolve => server.once('exit', resolve));
+};
+
+// Polls a function in the page until it returns something true, or gives up.
+const until = async (page, fn, arg, seconds = 20) => {
+  const end = Date.now() + seconds * 1000;
+  while (Date.now() < end) {
+    const value = await page.evaluate(fn, arg).catch(() => undefined);
+    if (value)
+      return value;
+    await sleep(50);
+  }
+  return undefined;
+};
+// The program's windows shown on the page: title, and frame and inner area.
+const shownWindows = () => {
+  const root = document.getElementById('qt-shadow-container')?.shadowRoot;
+  if (!root)
+    return [];
+  const box = element => {
+    const r = element.getBoundingClientRect();
+    return { left: r.left, top: r.top, right: r.right, bottom: r.bottom, width: r.width };
+  };
+  return [...root.querySelectorAll('.qt-window')]
+    .filter(w => getComputedStyle(w).display !== 'none')
+    .map(w => ({ title: w.querySelector('.window-name')?.textContent ?? '', frame: box(w),
+                 inner: box(w.querySelector('.qt-window-contents')) }));
+};
+const verdict = () => document.getElementById('vexo-verdict').textContent;
+const waitForVerdict = (page, pattern, seconds = 5) =>
+  until(page, source => {
+    const text = document.getElementById('vexo-verdict').textContent;
+    return new RegExp(source).test(text) && text;
+  }, pattern.source, seconds);
+const windowTitled = (page, title) =>
+  until(page, ([fn, title]) => eval(fn)().find(w => w.title === title), [`(${shownWindows})`, title], 5);
+const noWindowTitled = (page, title) =>
+  until(page, ([fn, title]) => !eval(fn)().some(w => w.title === title), [`(${shownWindows})`, title], 5);
+
+const browser = await puppeteer.launch({
+  browser: browserName === 'firefox' ? 'firefox' : 'chrome',
+  executablePath,
+  headless: true,
+  args: browserName === 'firefox' ? [] : ['--no-sandbox'],
+});
+const problems = [];
+const open = async viewport => {
+  const page = await browser.newPage();
+  page.on('console', message => {
+    if (['error', 'warn', 'warning', 'assert'].includes(message.type()))
+      problems.push(`${message.type()}: ${message.text()}`);
+  });
+  page.on('pageerror', error => problems.push(`page error: ${error.message}`));
+  page.on('requestfailed', request => {
+    if (server.exitCode === null)
+      problems.push(`failed request: ${request.url()}`);
+  });
+  await page.setViewport(viewport);
+  return page;
+};
+const firstWindow = async (page, what) => {
+  const started = Date.now();
+  await page.goto(`${origin}/`);
+  const shown = await until(page, ([fn]) => eval(fn)()[0], [`(${shownWindows})`], 30);
+  check(shown?.title === 'Vexo', `${what}: the flag quiz window appears (${Date.now() - started} ms)`);
+  check(await page.evaluate(() => document.getElementById('splash').hidden),
+        `${what}: the loading page has gone`);
+  return shown;
+};
+
+try {
+  await startServer();
+
+  // A desktop's browser.
+  let page = await open({ width: 1280, height: 800 });
+  const shown = await firstWindow(page, 'desktop');
+  const viewport = page.viewport();
+  check(shown && shown.frame.top >= 0 && shown.frame.left >= 0 && shown.frame.right <= viewport.width &&
+        shown.frame.bottom <= viewport.height && shown.inner.top > shown.frame.top,
+        `the window stands wholly on the page, its title bar in view (${JSON.stringify(shown?.frame)})`);
+  for (const [i, key] of ['b', 'q', '7'].entries())
+    check(await (async () => { await page.keyboard.type(key); return waitForVerdict(page, new RegExp(`Score is \\d / ${i + 1}\\. \\d`)); })(),
+          `typed "${key}" is judged: "${await page.evaluate(verdict)}"`);
+  await page.keyboard.down('Alt');
+  await page.keyboard.press('h');
+  await page.keyboard.up('Alt');
+  check(await windowTitled(page, 'Flags Listing'), 'Alt+H opens the flags listing');
+  await page.keyboard.press('Escape');
+  check(await noWindowTitled(page, 'Flags Listing'), 'Escape closes it');
+  await page.keyboard.type('b');
+  check(await waitForVerdict(page, /Score is \d \/ 4\./), 'the quiz answers again after the listing');
+
+  // The drop-down at the top, by mouse: it opens, and Word Quiz is picked.
+  const quiz = (await page.evaluate(shownWindows))[0];
+  await page.mouse.click(quiz.inner.right - 60, quiz.inner.top + 26);
+  await sleep(300);
+  await page.keyboard.press('ArrowDown');
+  await page.keyboard.press('Enter');
+  await sleep(300);
+  await page.keyboard.type('qqq');
+  await page.keyboard.press('Enter');
+  check(await waitForVerdict(page, /^Your answer "qqq" was WRONG\. The word was .+\. Score is 0\/1\./),
+        `the word quiz judges a typed word: "${await page.evaluate(verdict)}"`);
+  await page.close();
+
+  // A phone held upright, touch only: the window across its width.
+  page = await open({ width: 390, height: 844, deviceScaleFactor: 3, isMobile: true, hasTouch: true });
+  const phone = await firstWindow(page, 'phone');
+  const scroll = await page.evaluate(() => document.documentElement.scrollWidth - window.innerWidth);
+  const coarse = await page.evaluate(() => matchMedia('(pointer: coarse)').matches);
+  check(phone && phone.frame.left >= 0 && phone.frame.right <= 390 && scroll <= 0 &&
+        (!coarse || phone.frame.width >= 380),
+        `the window fits the phone's width${coarse ? ' and fills it' : ''}, no sideways scrolling (${JSON.stringify(phone?.frame)})`);
+  // A tap on the answer box, then text as an on-screen keyboard sends it.
+  const box = await until(page, () => {
+    const root = document.getElementById('qt-shadow-container').shadowRoot;
+    const w = root.querySelector('.qt-window-contents').getBoundingClientRect();
+    return { x: w.left + w.width * 0.55, y: w.top + w.height * 0.165 };
+  }, null, 2);
+  await page.touchscreen.tap(box.x, box.y);
+  await sleep(200);
+  await page.keyboard.sendCharacter('k');
+  check(await waitForVerdict(page, /Score is \d \/ 1\. \d/), `text from an on-screen keyboard is judged: "${await page.evaluate(verdict)}"`);
+  // The drop-down by touch: a tap opens its list, a tap on Word Quiz picks it.
+  const width = phone.inner.right - phone.inner.left;
+  await page.touchscreen.tap(phone.inner.left + width * 0.75, phone.inner.top + width * 0.09);
+  const list = await until(page, ([fn]) => eval(fn)().find(w => w.title === ''), [`(${shownWindows})`], 3);
+  if (check(list, 'a tap opens the drop-down\'s list')) {
+    // Five modes, the second the word quiz.
+    await page.touchscreen.tap(list.inner.left + 20, list.inner.top + (list.inner.bottom - list.inner.top) * 0.3);
+    await sleep(300);
+    for (const letter of 'qqq')
+      await page.keyboard.sendCharacter(letter);
+    await page.keyboard.press('Enter');
+    check(await waitForVerdict(page, /^Your answer "qqq" was WRONG/), 'a tap on Word Quiz picks it, and it judges a word');
+  }
+
+  // The network cut: the page, the program and the drill come from the
+  // service worker.
+  await until(page, () => navigator.serviceWorker?.controller !== null &&
+                          caches.keys().then(keys => keys.some(k => k.startsWith('vexo-'))), null, 30);
+  await stopServer();
+  await page.reload();
+  const offline = await until(page, ([fn]) => eval(fn)()[0], [`(${shownWindows})`], 30);
+  check(offline?.title === 'Vexo', 'with the network cut, a reload shows the window');
+  await page.keyboard.sendCharacter('k');
+  check(await waitForVerdict(page, /Score is \d \/ 1\. \d/), 'and drills');
+  await page.close();
+  check(problems.length === 0, `the console stays clean${problems.length ? ': ' + problems.join(' | ') : ''}`);
+} catch (error) {
+  check(false, `the drill ran to its end (${error.stack})`);
+} finally {
+  await browser.close();
+  if (server?.exitCode === null)
+    server.kill();
+}
+console.log(`${browserName}: ${passed} passed, ${failed} failed`);
+process.exit(failed ? 1 : 0);
