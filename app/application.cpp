@@ -10,6 +10,7 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QLoggingCategory>
 
 #ifdef Q_OS_WIN
 #include <windows.h>
@@ -243,6 +244,11 @@ void scaleToPage()
 
 void setUpApplication()
 {
+#ifdef Q_OS_WASM
+    // Qt's web platform warns in the page's console of every list entry that
+    // has no window of its own, once its screen-reader elements are made.
+    QLoggingCategory::setFilterRules(QStringLiteral("qt.qpa.accessibility.warning=false"));
+#endif
     nameApplication();
     // The installed launcher entry is named after the application id.
     QGuiApplication::setDesktopFileName(QStringLiteral("net.tobrin.Vexo"));

@@ -7,7 +7,7 @@ set(VEXO_WEB_SITE_DIR "${PROJECT_BINARY_DIR}/site" CACHE PATH "Where the web sit
 # The first visit downloads all of it: code optimised for size, which
 # compiles as fast. The page hands Qt the compiled program itself
 # (web/index.html.in), so that it can show the download's progress.
-target_link_options(vexo PRIVATE -Os)
+target_link_options(vexo PRIVATE -Oz)
 
 find_program(VEXO_RSVG_CONVERT rsvg-convert REQUIRED)
 set(web_icons_dir ${PROJECT_BINARY_DIR}/web-icons)

@@ -56,7 +56,7 @@ case "$target" in
       # Vexo's captions are Latin text in its own font, drawn without
       # shaping: HarfBuzz and the DejaVu fonts that Qt's web platform
       # carries as a fallback would be a fifth of the download.
-      -no-harfbuzz
+      -no-feature-harfbuzz
       -no-feature-graphicsview -no-feature-graphicseffect
       -no-feature-testlib -no-feature-gif -no-feature-ico -no-feature-imageformatplugin
       -no-feature-textmarkdownreader -no-feature-textmarkdownwriter -no-feature-textodfwriter

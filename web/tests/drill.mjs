@@ -12,6 +12,12 @@ import { setTimeout as sleep } from 'node:timers/promises';
 import puppeteer from 'puppeteer-core';
 
 const [site, browserName, executablePath] = process.argv.slice(2);
+// Where pictures of the page are kept, when asked for (the README's).
+const pictures = process.env.VEXO_WEB_PICTURES;
+const picture = async (page, name) => {
+  if (pictures)
+    await page.screenshot({ path: `${pictures}/web-${name}.png` });
+};
 let passed = 0;
 let failed = 0;
 const check = (ok, what) => {
@@ -117,17 +123,57 @@ try {
   check(shown && shown.frame.top >= 0 && shown.frame.left >= 0 && shown.frame.right <= viewport.width &&
         shown.frame.bottom <= viewport.height && shown.inner.top > shown.frame.top,
         `the window stands wholly on the page, its title bar in view (${JSON.stringify(shown?.frame)})`);
+  // Every verdict the live region speaks.
+  await page.evaluate(() => {
+    window.spoken = [];
+    new MutationObserver(() => {
+      const text = document.getElementById('vexo-verdict').textContent;
+      if (text)
+        window.spoken.push(text);
+    }).observe(document.getElementById('vexo-verdict'), { childList: true, characterData: true, subtree: true });
+  });
   for (const [i, key] of ['b', 'q', '7'].entries())
     check(await (async () => { await page.keyboard.type(key); return waitForVerdict(page, new RegExp(`Score is \\d / ${i + 1}\\. \\d`)); })(),
           `typed "${key}" is judged: "${await page.evaluate(verdict)}"`);
+
+  // Qt's elements for screen readers, made when its hidden button is pressed
+  // as a screen-reader user does: each control says what it is.
+  await page.evaluate(() => [...document.getElementById('qt-shadow-container').shadowRoot
+    .querySelectorAll('button')].find(b => b.textContent === 'Enable Screen Reader').click());
+  const described = () => [...document.getElementById('qt-shadow-container').shadowRoot
+    .querySelectorAll('.qt-window-a11y-container [id]')]
+    .filter(e => e.ariaHidden !== 'true' && e.ariaHidden !== true)
+    .map(e => `${e.getAttribute('role') ?? e.tagName.toLowerCase() + (e.tagName === 'INPUT' ? ':' + e.type : '')} ${e.getAttribute('aria-label') ?? ''}`);
+  const controls = await until(page, fn => { const all = eval(fn)(); return all.length > 20 && all; },
+                               `(${described})`, 5) ?? [];
+  for (const control of ['region Flag Quiz - Vexo', 'combobox Program mode', 'input:text Answer',
+                         'img Flag to name', 'input:checkbox ICS Letters', 'button Flags Help'])
+    check(controls.includes(control), `a screen reader hears "${control}"`);
+  if (browserName === 'chromium') {
+    // As the browser hands it to a screen reader.
+    const names = [];
+    const walk = node => { names.push(`${node.role} ${node.name}`); (node.children ?? []).forEach(walk); };
+    walk(await page.accessibility.snapshot({ interestingOnly: false }));
+    check(['combobox Program mode', 'checkbox ICS Letters', 'textbox Answer'].every(n => names.includes(n)),
+          'the browser\'s accessibility tree has the drop-down, a check box and the answer box by name');
+  }
+
   await page.keyboard.down('Alt');
   await page.keyboard.press('h');
   await page.keyboard.up('Alt');
   check(await windowTitled(page, 'Flags Listing'), 'Alt+H opens the flags listing');
+  // The quiz's two pictures, then the listing's 40 flags, each by name.
+  const flags = await until(page, fn => { const f = eval(fn)().filter(c => /^img \S/.test(c)); return f.length >= 42 && f; },
+                            `(${described})`, 5);
+  check(flags, `the listing reads flag by flag ("${flags?.slice(2, 4).join('", "')}", …)`);
   await page.keyboard.press('Escape');
   check(await noWindowTitled(page, 'Flags Listing'), 'Escape closes it');
   await page.keyboard.type('b');
   check(await waitForVerdict(page, /Score is \d \/ 4\./), 'the quiz answers again after the listing');
+  const spoken = await page.evaluate(() => window.spoken);
+  check(spoken.length === 4 && spoken.every((text, i) => text.includes(`/ ${i + 1}.`)),
+        `each verdict is spoken once, none when a window comes back (${spoken.length} spoken)`);
+  await picture(page, 'desktop');
 
   // The drop-down at the top, by mouse: it opens, and Word Quiz is picked.
   const quiz = (await page.evaluate(shownWindows))[0];
@@ -160,6 +206,7 @@ try {
   await sleep(200);
   await page.keyboard.sendCharacter('k');
   check(await waitForVerdict(page, /Score is \d \/ 1\. \d/), `text from an on-screen keyboard is judged: "${await page.evaluate(verdict)}"`);
+  await picture(page, 'phone');
   // The drop-down by touch: a tap opens its list, a tap on Word Quiz picks it.
   const width = phone.inner.right - phone.inner.left;
   await page.touchscreen.tap(phone.inner.left + width * 0.75, phone.inner.top + width * 0.09);
