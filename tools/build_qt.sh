@@ -58,6 +58,14 @@ case "$target" in
       # carries as a fallback would be a fifth of the download.
       -no-feature-harfbuzz
       -no-feature-graphicsview -no-feature-graphicseffect
+      # Widgets Vexo never shows, which the styles and the screen-reader
+      # support would otherwise take along.
+      -no-feature-mdiarea -no-feature-dockwidget -no-feature-splitter -no-feature-toolbox
+      -no-feature-treeview -no-feature-tableview -no-feature-columnview
+      -no-feature-calendarwidget -no-feature-datetimeedit -no-feature-lcdnumber -no-feature-dial
+      -no-feature-keysequenceedit -no-feature-fontcombobox -no-feature-errormessage
+      -no-feature-textbrowser -no-feature-completer
+      -no-feature-jalalicalendar -no-feature-islamiccivilcalendar
       -no-feature-testlib -no-feature-gif -no-feature-ico -no-feature-imageformatplugin
       -no-feature-textmarkdownreader -no-feature-textmarkdownwriter -no-feature-textodfwriter
       -no-feature-pdf -no-feature-movie

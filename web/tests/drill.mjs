@@ -77,10 +77,15 @@ const waitForVerdict = (page, pattern, seconds = 5) =>
     const text = document.getElementById('vexo-verdict').textContent;
     return new RegExp(source).test(text) && text;
   }, pattern.source, seconds);
+// Qt's elements for screen readers: role (or tag and type) and name.
+const described = () => [...document.getElementById('qt-shadow-container').shadowRoot
+  .querySelectorAll('.qt-window-a11y-container [id]')]
+  .filter(e => e.ariaHidden !== 'true' && e.ariaHidden !== true)
+  .map(e => `${e.getAttribute('role') ?? e.tagName.toLowerCase() + (e.tagName === 'INPUT' ? ':' + e.type : '')} ${e.getAttribute('aria-label') ?? ''}`);
 const windowTitled = (page, title) =>
-  until(page, ([fn, title]) => eval(fn)().find(w => w.title === title), [`(${shownWindows})`, title], 5);
+  until(page, title => shownWindows().find(w => w.title === title), title, 5);
 const noWindowTitled = (page, title) =>
-  until(page, ([fn, title]) => !eval(fn)().some(w => w.title === title), [`(${shownWindows})`, title], 5);
+  until(page, title => !shownWindows().some(w => w.title === title), title, 5);
 
 const browser = await puppeteer.launch({
   browser: browserName === 'firefox' ? 'firefox' : 'chrome',
@@ -101,12 +106,13 @@ const open = async viewport => {
       problems.push(`failed request: ${request.url()}`);
   });
   await page.setViewport(viewport);
+  await page.evaluateOnNewDocument(`window.shownWindows = ${shownWindows}; window.described = ${described};`);
   return page;
 };
 const firstWindow = async (page, what) => {
   const started = Date.now();
   await page.goto(`${origin}/`);
-  const shown = await until(page, ([fn]) => eval(fn)()[0], [`(${shownWindows})`], 30);
+  const shown = await until(page, () => shownWindows()[0], null, 30);
   check(shown?.title === 'Vexo', `${what}: the flag quiz window appears (${Date.now() - started} ms)`);
   check(await page.evaluate(() => document.getElementById('splash').hidden),
         `${what}: the loading page has gone`);
@@ -140,12 +146,8 @@ try {
   // as a screen-reader user does: each control says what it is.
   await page.evaluate(() => [...document.getElementById('qt-shadow-container').shadowRoot
     .querySelectorAll('button')].find(b => b.textContent === 'Enable Screen Reader').click());
-  const described = () => [...document.getElementById('qt-shadow-container').shadowRoot
-    .querySelectorAll('.qt-window-a11y-container [id]')]
-    .filter(e => e.ariaHidden !== 'true' && e.ariaHidden !== true)
-    .map(e => `${e.getAttribute('role') ?? e.tagName.toLowerCase() + (e.tagName === 'INPUT' ? ':' + e.type : '')} ${e.getAttribute('aria-label') ?? ''}`);
-  const controls = await until(page, fn => { const all = eval(fn)(); return all.length > 20 && all; },
-                               `(${described})`, 5) ?? [];
+  const controls = await until(page, () => { const all = described(); return all.length > 20 && all; },
+                               null, 5) ?? [];
   for (const control of ['region Flag Quiz - Vexo', 'combobox Program mode', 'input:text Answer',
                          'img Flag to name', 'input:checkbox ICS Letters', 'button Flags Help'])
     check(controls.includes(control), `a screen reader hears "${control}"`);
@@ -163,8 +165,8 @@ try {
   await page.keyboard.up('Alt');
   check(await windowTitled(page, 'Flags Listing'), 'Alt+H opens the flags listing');
   // The quiz's two pictures, then the listing's 40 flags, each by name.
-  const flags = await until(page, fn => { const f = eval(fn)().filter(c => /^img \S/.test(c)); return f.length >= 42 && f; },
-                            `(${described})`, 5);
+  const flags = await until(page, () => { const f = described().filter(c => /^img \S/.test(c)); return f.length >= 42 && f; },
+                            null, 5);
   check(flags, `the listing reads flag by flag ("${flags?.slice(2, 4).join('", "')}", …)`);
   await page.keyboard.press('Escape');
   check(await noWindowTitled(page, 'Flags Listing'), 'Escape closes it');
@@ -176,7 +178,7 @@ try {
   await picture(page, 'desktop');
 
   // The drop-down at the top, by mouse: it opens, and Word Quiz is picked.
-  const quiz = (await page.evaluate(shownWindows))[0];
+  const quiz = (await page.evaluate(() => shownWindows()))[0];
   await page.mouse.click(quiz.inner.right - 60, quiz.inner.top + 26);
   await sleep(300);
   await page.keyboard.press('ArrowDown');
@@ -210,7 +212,7 @@ try {
   // The drop-down by touch: a tap opens its list, a tap on Word Quiz picks it.
   const width = phone.inner.right - phone.inner.left;
   await page.touchscreen.tap(phone.inner.left + width * 0.75, phone.inner.top + width * 0.09);
-  const list = await until(page, ([fn]) => eval(fn)().find(w => w.title === ''), [`(${shownWindows})`], 3);
+  const list = await windowTitled(page, '');
   if (check(list, 'a tap opens the drop-down\'s list')) {
     // Five modes, the second the word quiz.
     await page.touchscreen.tap(list.inner.left + 20, list.inner.top + (list.inner.bottom - list.inner.top) * 0.3);
@@ -227,7 +229,7 @@ try {
                           caches.keys().then(keys => keys.some(k => k.startsWith('vexo-'))), null, 30);
   await stopServer();
   await page.reload();
-  const offline = await until(page, ([fn]) => eval(fn)()[0], [`(${shownWindows})`], 30);
+  const offline = await until(page, () => shownWindows()[0], null, 30);
   check(offline?.title === 'Vexo', 'with the network cut, a reload shows the window');
   await page.keyboard.sendCharacter('k');
   check(await waitForVerdict(page, /Score is \d \/ 1\. \d/), 'and drills');
