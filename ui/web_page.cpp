@@ -77,19 +77,35 @@ val describeElement(const std::string &id)
 {
     val description = val::object();
     QObject *object = objectNamed(QString::fromStdString(id));
-    QAccessibleInterface *accessible = object ? QAccessible::queryAccessibleInterface(object) : nullptr;
+    QAccessibleInterface *accessible =
+        object ? QAccessible::queryAccessibleInterface(object) : nullptr;
     if (!accessible)
         return description;
     const char *role = nullptr;
     switch (accessible->role()) {
-    case QAccessible::ComboBox: role = "combobox"; break;
-    case QAccessible::Graphic: role = "img"; break;
-    case QAccessible::Grouping: role = "group"; break;
-    case QAccessible::Link: role = "link"; break;
-    case QAccessible::Window: role = "region"; break;
-    case QAccessible::List: role = "list"; break;
-    case QAccessible::ListItem: role = "listitem"; break;
-    default: break;
+    case QAccessible::ComboBox:
+        role = "combobox";
+        break;
+    case QAccessible::Graphic:
+        role = "img";
+        break;
+    case QAccessible::Grouping:
+        role = "group";
+        break;
+    case QAccessible::Link:
+        role = "link";
+        break;
+    case QAccessible::Window:
+        role = "region";
+        break;
+    case QAccessible::List:
+        role = "list";
+        break;
+    case QAccessible::ListItem:
+        role = "listitem";
+        break;
+    default:
+        break;
     }
     if (role)
         description.set("role", std::string(role));
