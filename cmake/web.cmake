@@ -27,6 +27,10 @@ foreach(size 180 192 512)
 endforeach()
 add_custom_target(vexo_web_icons DEPENDS ${web_icons})
 
+# The version of Debian's Qt source that tools/build_qt.sh built.
+execute_process(COMMAND dpkg-query -W -f=\${Version} qt6-base-dev-tools
+  OUTPUT_VARIABLE VEXO_QT_SOURCE_VERSION OUTPUT_STRIP_TRAILING_WHITESPACE)
+
 # Writes the site of a program built with qt_add_executable into `site`.
 function(vexo_add_web_site target title site)
   string(MAKE_C_IDENTIFIER "${target}_entry" entry)
@@ -36,7 +40,8 @@ function(vexo_add_web_site target title site)
   add_custom_target(${target}_site ALL
     COMMAND ${CMAKE_COMMAND} -DPROGRAM=$<TARGET_FILE:${target}> -DENTRY=${entry}
       "-DTITLE=${title}" -DVERSION=${PROJECT_VERSION} -DSITE=${site} -DTEMPLATES=${PROJECT_SOURCE_DIR}/web
-      -DICONS=${web_icons_dir} -P ${PROJECT_SOURCE_DIR}/web/make_site.cmake
+      -DICONS=${web_icons_dir} -DLICENSE=${PROJECT_SOURCE_DIR}/LICENSE
+      -DQT_SOURCE=${VEXO_QT_SOURCE_VERSION} -P ${PROJECT_SOURCE_DIR}/web/make_site.cmake
     DEPENDS ${target} vexo_web_icons ${templates} ${PROJECT_SOURCE_DIR}/web/make_site.cmake
     COMMENT "Writing the web site of ${target} in ${site}" VERBATIM)
 endfunction()
