@@ -8,6 +8,9 @@
 // Then with the server gone, a reload that still drills. No error or warning
 // in the console throughout. Verdicts are read from the page's live region.
 import { spawn } from 'node:child_process';
+import { cpSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
+import { tmpdir } from 'node:os';
+import { join } from 'node:path';
 import { setTimeout as sleep } from 'node:timers/promises';
 import puppeteer from 'puppeteer-core';
 
@@ -29,8 +32,8 @@ const check = (ok, what) => {
 const port = 18000 + Math.floor(Math.random() * 2000);
 const origin = `http://127.0.0.1:${port}`;
 let server;
-const startServer = async () => {
-  server = spawn('python3', ['-m', 'http.server', '--bind', '127.0.0.1', '-d', site, String(port)],
+const startServer = async (folder = site) => {
+  server = spawn('python3', ['-m', 'http.server', '--bind', '127.0.0.1', '-d', folder, String(port)],
                  { stdio: 'ignore' });
   for (let i = 0; i < 100; i++) {
     try {
@@ -177,6 +180,21 @@ try {
         `each verdict is spoken once, none when a window comes back (${spoken.length} spoken)`);
   await picture(page, 'desktop');
 
+  // About, by its access key; its web link opens in a new tab.
+  await page.keyboard.down('Alt');
+  await page.keyboard.press('b');
+  await page.keyboard.up('Alt');
+  const about = await windowTitled(page, 'About Vexo');
+  if (check(about, 'Alt+B opens About')) {
+    const tab = browser.waitForTarget(target => target.url().includes('tobrin.net'), { timeout: 5000 })
+      .catch(() => null);
+    await page.mouse.click(about.inner.left + 188, about.inner.top + 149);
+    check(await tab, 'its web link opens in a new tab');
+    await page.bringToFront();
+    await page.mouse.click(about.inner.left + 188, about.inner.top + 188);
+    check(await noWindowTitled(page, 'About Vexo'), 'its OK closes it');
+  }
+
   // The drop-down at the top, by mouse: it opens, and Word Quiz is picked.
   const quiz = (await page.evaluate(() => shownWindows()))[0];
   await page.mouse.click(quiz.inner.right - 60, quiz.inner.top + 26);
@@ -223,6 +241,12 @@ try {
     check(await waitForVerdict(page, /^Your answer "qqq" was WRONG/), 'a tap on Word Quiz picks it, and it judges a word');
   }
 
+  if (browserName === 'chromium') {
+    const { installabilityErrors } = await (await page.createCDPSession()).send('Page.getInstallabilityErrors');
+    check(installabilityErrors.length === 0,
+          `the browser would add it to a home screen as an app${installabilityErrors.map(e => ': ' + e.errorId).join('')}`);
+  }
+
   // The network cut: the page, the program and the drill come from the
   // service worker.
   await until(page, () => navigator.serviceWorker?.controller !== null &&
@@ -233,6 +257,36 @@ try {
   check(offline?.title === 'Vexo', 'with the network cut, a reload shows the window');
   await page.keyboard.sendCharacter('k');
   check(await waitForVerdict(page, /Score is \d \/ 1\. \d/), 'and drills');
+
+  // A new version on the host, of another build id: the next visit with the
+  // network shows it, every file asked for by its id, and so does the one
+  // after, offline.
+  const build = await page.evaluate(() => vexoBuild);
+  const next = [...build].reverse().join('');
+  const newer = mkdtempSync(join(tmpdir(), 'vexo-newer-'));
+  cpSync(site, newer, { recursive: true });
+  for (const file of ['index.html', 'sw.js'])
+    writeFileSync(join(newer, file), readFileSync(join(newer, file), 'utf8').replaceAll(build, next));
+  await startServer(newer);
+  const asked = [];
+  page.on('request', request => asked.push(request.url()));
+  await page.reload();
+  const upgraded = (await until(page, () => shownWindows()[0], null, 30)) && await page.evaluate(() => vexoBuild);
+  // The program's files; a browser may still ask for the last page's icon.
+  const byId = asked.filter(url => /\.(js|wasm)\?v=/.test(url));
+  check(upgraded === next && byId.every(url => url.endsWith(`?v=${next}`)),
+        `the next visit with the network runs the new version whole (${byId.length} files by its id)` +
+        (upgraded === next && byId.every(url => url.endsWith(`?v=${next}`)) ? "" : `: build ${upgraded}, files ${byId.map(url => url.split("/").pop())}`));
+  check(await until(page, async next => {
+    const registration = await navigator.serviceWorker.getRegistration();
+    return registration.active && !registration.installing && !registration.waiting &&
+           (await caches.keys()).includes(`vexo-${next}`);
+  }, next, 30), 'the new version is kept, and its service worker serves');
+  await stopServer();
+  rmSync(newer, { recursive: true });
+  await page.reload();
+  check((await until(page, () => shownWindows()[0], null, 30)) && await page.evaluate(() => vexoBuild) === next,
+        'offline, the new version opens');
   await page.close();
   check(problems.length === 0, `the console stays clean${problems.length ? ': ' + problems.join(' | ') : ''}`);
 } catch (error) {
