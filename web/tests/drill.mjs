@@ -208,6 +208,26 @@ try {
         `the word quiz judges a typed word: "${await page.evaluate(verdict)}"`);
   await page.close();
 
+  // Where the program cannot run or arrive: a message on the page, not a
+  // blank one (a fresh profile each, without the service worker).
+  for (const [what, prepare, expected] of [
+    ['a browser without WebAssembly', page => page.evaluateOnNewDocument(() => { delete window.WebAssembly; }),
+     /cannot run Vexo: it lacks WebAssembly/],
+    ['a download that fails', async page => {
+      await page.setRequestInterception(true);
+      page.on('request', request => request.url().includes('.wasm') ? request.abort() : request.continue());
+    }, /Vexo could not be downloaded\. Check the connection/]]) {
+    const context = await browser.createBrowserContext();
+    const failing = await context.newPage();
+    await prepare(failing);
+    await failing.goto(`${origin}/`);
+    const message = await until(failing, () => !document.getElementById('splash').hidden &&
+                                              document.getElementById('again').hidden === false &&
+                                              document.getElementById('status').textContent, null, 10);
+    check(expected.test(message ?? ''), `${what}: the page says so ("${message}")`);
+    await context.close();
+  }
+
   // A phone held upright, touch only: the window across its width.
   page = await open({ width: 390, height: 844, deviceScaleFactor: 3, isMobile: true, hasTouch: true });
   const phone = await firstWindow(page, 'phone');
