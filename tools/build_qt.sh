@@ -138,12 +138,8 @@ started=$SECONDS
   failed "$work/configure.log"
 cmake --build "$work/build" --parallel >"$work/build.log" 2>&1 || failed "$work/build.log"
 cmake --install "$work/build" >/dev/null
-# What the licence notices of a program built on it are made from: Qt's
-# attribution records and licence texts, and which features were configured in.
-(cd "$source" && find LICENSES src -name qt_attribution.json -o -type f \( -iname '*licen[cs]e*' \
-  -o -iname 'copying*' -o -iname '*copyright*' -o -iname 'notice*' -o -path 'LICENSES/*' \) \
-  -print0 | tar --null -T - -cf -) | (mkdir -p "$prefix/attributions" && tar -xf - -C "$prefix/attributions")
-cp "$work/build/config.summary" "$prefix/attributions/"
+# What was configured in, for whoever reads the notices of a program built on it.
+cp "$work/build/config.summary" "$prefix/"
 echo "Qt $version for $target: built in $((SECONDS - started)) s" >&2
 rm -rf "$logs"
 touch "$prefix/.complete"
