@@ -1,6 +1,7 @@
 #include "app/application.h"
 
 #include "catalogue/flag_pictures.h"
+#include "meanings/meaning_form.h"
 #include "quiz/quiz_form.h"
 #include "ui/form.h"
 #include "ui/twips.h"
@@ -234,9 +235,12 @@ DisplayCheck::~DisplayCheck()
 
 void scaleToPage()
 {
+    // Every mode window across the page, the widest one's too; the flag
+    // quiz's height, as it opens first.
     const QMargins frame = Form::decoration();
+    const double widest = qMax(QuizForm::ClientWidthTwips, MeaningForm::ClientWidthTwips);
     const double scale =
-        pageScaleFor(twipsToPixels(QuizForm::ClientWidthTwips) + frame.left() + frame.right(),
+        pageScaleFor(twipsToPixels(widest) + frame.left() + frame.right(),
                      twipsToPixels(QuizForm::ClientHeightTwips) + frame.top() + frame.bottom());
     if (scale != 1 && !qEnvironmentVariableIsSet("QT_SCALE_FACTOR"))
         qputenv("QT_SCALE_FACTOR", QByteArray::number(scale, 'f', 3));

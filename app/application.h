@@ -26,8 +26,8 @@ public:
     DisplayCheck &operator=(const DisplayCheck &) = delete;
 };
 
-// In the browser, on a touch screen, scales the program so that its first
-// window fills the page; elsewhere leaves the scale as it is. Call before
+// In the browser, on a touch screen, scales the program so that its mode
+// windows fill the page's width; elsewhere leaves the scale as it is. Call before
 // the QApplication is made.
 void scaleToPage();
 

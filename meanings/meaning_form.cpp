@@ -14,7 +14,14 @@ MeaningForm::MeaningForm()
     // percentage 75 twips lower (2400), so that it does not print over it.
     : MeaningQuizWindow(
           QStringLiteral("MeaningForm"), Mode::FlagMeanings,
-          {4515, 4455, 4440, {240, 480, 1695, 1980}, 2475, 2280, {2160, 1920, 2175, 975}, 810},
+          {ClientWidthTwips,
+           4455,
+           4440,
+           {240, 480, 1695, 1980},
+           2475,
+           2280,
+           {2160, 1920, 2175, 975},
+           810},
           {&SharedState::MeaningFlag, &SharedState::MeaningChoice, CheckMeaningAnswer})
 {
     Go = makeButton("Go", QStringLiteral("Enter"), {3600, 2760, 855, 255});

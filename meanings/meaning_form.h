@@ -10,6 +10,9 @@ class MeaningForm : public MeaningQuizWindow
 {
     Q_OBJECT
 public:
+    // The widest of the mode windows, for its meanings' list.
+    static constexpr double ClientWidthTwips = 4515;
+
     MeaningForm();
     // Fills the answer list with the prompt and the 26 meanings, and shows
     // the first flag.

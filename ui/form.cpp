@@ -183,11 +183,12 @@ void Form::moveTwips(double left, double top)
     QPoint corner(twipsToPixels(left), twipsToPixels(top));
 #ifdef Q_OS_WASM
     // A page has no edge to drag a window back from: the whole frame goes on
-    // it, from its top left corner where it has not room enough.
+    // it, centred across a page too narrow for it where it stood.
     if (const QScreen *where = screen()) {
         const QRect room = where->availableGeometry();
         const QSize outer = size().grownBy(decoration());
-        corner.setX(qMax(room.left(), qMin(corner.x(), room.right() + 1 - outer.width())));
+        if (corner.x() + outer.width() > room.right() + 1 || corner.x() < room.left())
+            corner.setX(room.left() + qMax(0, (room.width() - outer.width()) / 2));
         corner.setY(qMax(room.top(), qMin(corner.y(), room.bottom() + 1 - outer.height())));
     }
 #endif
