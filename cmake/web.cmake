@@ -4,11 +4,6 @@
 # icons, and a service worker that keeps the whole site for use offline.
 set(VEXO_WEB_SITE_DIR "${PROJECT_BINARY_DIR}/site" CACHE PATH "Where the web site is written")
 
-# The first visit downloads all of it: code optimised for size, which
-# compiles as fast. The page hands Qt the compiled program itself
-# (web/index.html.in), so that it can show the download's progress.
-target_link_options(vexo PRIVATE -Oz)
-
 find_program(VEXO_RSVG_CONVERT rsvg-convert REQUIRED)
 set(web_icons_dir ${PROJECT_BINARY_DIR}/web-icons)
 set(svg ${PROJECT_SOURCE_DIR}/resources/icons/vexo.svg)
@@ -33,6 +28,10 @@ execute_process(COMMAND dpkg-query -W -f=\${Version} qt6-base-dev-tools
 
 # Writes the site of a program built with qt_add_executable into `site`.
 function(vexo_add_web_site target title site)
+  # The first visit downloads all of it: code optimised for size, which
+  # compiles as fast. The page hands Qt the compiled program itself
+  # (web/index.html.in), so that it can show the download's progress.
+  target_link_options(${target} PRIVATE -Oz)
   string(MAKE_C_IDENTIFIER "${target}_entry" entry)
   set_target_properties(${target} PROPERTIES QT_WASM_EXPORT_NAME ${entry})
   set(templates index.html.in sw.js.in manifest.webmanifest.in)

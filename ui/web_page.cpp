@@ -1,6 +1,7 @@
 #include "ui/web_page.h"
 
 #include <algorithm>
+#include <utility>
 
 #ifdef Q_OS_WASM
 #include <QAccessible>
@@ -81,34 +82,17 @@ val describeElement(const std::string &id)
         object ? QAccessible::queryAccessibleInterface(object) : nullptr;
     if (!accessible)
         return description;
-    const char *role = nullptr;
-    switch (accessible->role()) {
-    case QAccessible::ComboBox:
-        role = "combobox";
-        break;
-    case QAccessible::Graphic:
-        role = "img";
-        break;
-    case QAccessible::Grouping:
-        role = "group";
-        break;
-    case QAccessible::Link:
-        role = "link";
-        break;
-    case QAccessible::Window:
-        role = "region";
-        break;
-    case QAccessible::List:
-        role = "list";
-        break;
-    case QAccessible::ListItem:
-        role = "listitem";
-        break;
-    default:
-        break;
-    }
-    if (role)
-        description.set("role", std::string(role));
+    // The ARIA roles of those Qt's elements lack.
+    static const std::pair<QAccessible::Role, const char *> roles[] = {
+        {QAccessible::ComboBox, "combobox"}, {QAccessible::Graphic, "img"},
+        {QAccessible::Grouping, "group"},    {QAccessible::Link, "link"},
+        {QAccessible::Window, "region"},     {QAccessible::List, "list"},
+        {QAccessible::ListItem, "listitem"}};
+    const auto role = std::find_if(std::cbegin(roles), std::cend(roles), [&](const auto &entry) {
+        return entry.first == accessible->role();
+    });
+    if (role != std::cend(roles))
+        description.set("role", std::string(role->second));
     const QString name = accessible->text(QAccessible::Name);
     const QString more = accessible->text(QAccessible::Description);
     // A drop-down is named by what it is for; its text is the entry shown.

@@ -8,10 +8,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 ./build.sh web
 ./tools/install_missing.sh chromium nodejs npm python3
-qt_cache=${VEXO_QT_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/vexo}
-VEXO_WEB_QT=$(tools/build_qt.sh web "$qt_cache")
-EMSDK=$(web/emsdk.sh "$qt_cache/emsdk")
-export VEXO_WEB_QT EMSDK
-cmake --build --preset web-bench
+# The bare window's site, in the tree ./build.sh web configured.
+cmake --build build/web-build --target vexo-bare-window_site
 (cd web/tests && PUPPETEER_SKIP_DOWNLOAD=1 npm ci --no-audit --no-fund --loglevel=error)
 node web/tests/bench.mjs build/web build/web-build/bare-site /usr/bin/chromium "${1:-7}"

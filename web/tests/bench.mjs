@@ -5,12 +5,12 @@
 // Each run is a fresh profile on a local static server, the two programs in
 // turn; the time is from navigation to the first frame in which a window's
 // canvas holds a drawn pixel. Then Vexo's second visit, from its service worker.
-import { spawn } from 'node:child_process';
 import { readdirSync, readFileSync } from 'node:fs';
 import { join } from 'node:path';
 import { setTimeout as sleep } from 'node:timers/promises';
 import { brotliCompressSync, constants, gzipSync } from 'node:zlib';
 import puppeteer from 'puppeteer-core';
+import { serve } from './serve.mjs';
 
 const [vexoSite, bareSite, executablePath, runsText] = process.argv.slice(2);
 const runs = Number(runsText ?? 7);
@@ -25,19 +25,6 @@ const transfer = site => {
     sizes.brotli += brotliCompressSync(data, { params: { [constants.BROTLI_PARAM_QUALITY]: 11 } }).length;
   }
   return sizes;
-};
-
-const serve = async (site, port) => {
-  const server = spawn('python3', ['-m', 'http.server', '--bind', '127.0.0.1', '-d', site, String(port)],
-                       { stdio: 'ignore' });
-  for (let i = 0; i < 100; i++) {
-    try {
-      if ((await fetch(`http://127.0.0.1:${port}/`)).ok)
-        return server;
-    } catch {}
-    await sleep(100);
-  }
-  throw new Error(`no server for ${site}`);
 };
 
 // Marks the first frame with a drawn window: a canvas pixel not transparent.

@@ -7,12 +7,12 @@
 // width, text arriving as an on-screen keyboard sends it, a tap on a box.
 // Then with the server gone, a reload that still drills. No error or warning
 // in the console throughout. Verdicts are read from the page's live region.
-import { spawn } from 'node:child_process';
 import { cpSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { setTimeout as sleep } from 'node:timers/promises';
 import puppeteer from 'puppeteer-core';
+import { serve } from './serve.mjs';
 
 const [site, browserName, executablePath] = process.argv.slice(2);
 // Where pictures of the page are kept, when asked for (the README's).
@@ -32,18 +32,7 @@ const check = (ok, what) => {
 const port = 18000 + Math.floor(Math.random() * 2000);
 const origin = `http://127.0.0.1:${port}`;
 let server;
-const startServer = async (folder = site) => {
-  server = spawn('python3', ['-m', 'http.server', '--bind', '127.0.0.1', '-d', folder, String(port)],
-                 { stdio: 'ignore' });
-  for (let i = 0; i < 100; i++) {
-    try {
-      if ((await fetch(`${origin}/`)).ok)
-        return;
-    } catch {}
-    await sleep(100);
-  }
-  throw new Error('the static server did not start');
-};
+const startServer = async (folder = site) => { server = await serve(folder, port); };
 const stopServer = async () => {
   server.kill();
   await new Promise(resolve => server.once('exit', resolve));
