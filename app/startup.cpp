@@ -29,8 +29,7 @@ void Main()
     s.WindowTop = 0;
     s.WindowLeft = 2130;
     s.RecentDepth = 19;
-    s.WordCount = 1261;
-    s.WordImageMax = 11;
+    s.WordCount = qint32(WordList().size());
     s.CurrentWord = QStringLiteral("epee");
 
     seedRandomFromEntropy();

@@ -6,30 +6,94 @@ namespace vexo {
 
 namespace {
 
-struct NamedCode
+struct CatalogueEntry
 {
     char16_t code;
+    FlagCategoryCode category;
     const char *name;
 };
 
-// In the order FlagName tests the codes.
-constexpr std::array<NamedCode, 58> Catalogue{{
-    {u'A', "Alpha"},       {u'B', "Bravo"},     {u'C', "Charlie"},     {u'D', "Delta"},
-    {u'E', "Echo"},        {u'F', "Foxtrot"},   {u'G', "Golf"},        {u'H', "Hotel"},
-    {u'I', "India"},       {u'J', "Juliet"},    {u'K', "Kilo"},        {u'L', "Lima"},
-    {u'M', "Mike"},        {u'N', "November"},  {u'O', "Oscar"},       {u'P', "Papa"},
-    {u'Q', "Quebec"},      {u'R', "Romeo"},     {u'S', "Sierra"},      {u'T', "Tango"},
-    {u'U', "Uniform"},     {u'V', "Victor"},    {u'W', "Whiskey"},     {u'X', "X-Ray"},
-    {u'Y', "Yankee"},      {u'Z', "Zulu"},      {u'0', "Zero"},        {u'1', "One"},
-    {u'2', "Two"},         {u'3', "Three"},     {u'4', "Four"},        {u'5', "Five"},
-    {u'6', "Six"},         {u'7', "Seven"},     {u'8', "Eight"},       {u'9', "Nine"},
-    {u'!', "1st Subst"},   {u'@', "2nd Subst"}, {u'#', "3rd Subst"},   {u'$', "4th Subst"},
-    {u'}', "Ans. Penn."},  {u'|', "Corpen"},    {u'{', "Designation"}, {u'/', "Division"},
-    {u':', "Emergency"},   {u'&', "Flotilla"},  {u';', "Formation"},   {u'<', "Interrogative"},
-    {u'=', "Negative"},    {u'>', "Port"},      {u'?', "Preparative"}, {u'[', "Screen"},
-    {u'\\', "Speed"},      {u'%', "Squadron"},  {u'^', "Starboard"},   {u']', "Station"},
-    {u'_', "Subdivision"}, {u'`', "Turn"},
+// Every flag: its code, category and spoken name. The order is the one the
+// listings, the score chart and the quiz pools follow; the answering pennant
+// is a flag of no category.
+constexpr std::array<CatalogueEntry, 58> Catalogue{{
+    {u'A', CategoryLetter, "Alpha"},
+    {u'B', CategoryLetter, "Bravo"},
+    {u'C', CategoryLetter, "Charlie"},
+    {u'D', CategoryLetter, "Delta"},
+    {u'E', CategoryLetter, "Echo"},
+    {u'F', CategoryLetter, "Foxtrot"},
+    {u'G', CategoryLetter, "Golf"},
+    {u'H', CategoryLetter, "Hotel"},
+    {u'I', CategoryLetter, "India"},
+    {u'J', CategoryLetter, "Juliet"},
+    {u'K', CategoryLetter, "Kilo"},
+    {u'L', CategoryLetter, "Lima"},
+    {u'M', CategoryLetter, "Mike"},
+    {u'N', CategoryLetter, "November"},
+    {u'O', CategoryLetter, "Oscar"},
+    {u'P', CategoryLetter, "Papa"},
+    {u'Q', CategoryLetter, "Quebec"},
+    {u'R', CategoryLetter, "Romeo"},
+    {u'S', CategoryLetter, "Sierra"},
+    {u'T', CategoryLetter, "Tango"},
+    {u'U', CategoryLetter, "Uniform"},
+    {u'V', CategoryLetter, "Victor"},
+    {u'W', CategoryLetter, "Whiskey"},
+    {u'X', CategoryLetter, "X-Ray"},
+    {u'Y', CategoryLetter, "Yankee"},
+    {u'Z', CategoryLetter, "Zulu"},
+    {u'0', CategoryNumeral, "Zero"},
+    {u'1', CategoryNumeral, "One"},
+    {u'2', CategoryNumeral, "Two"},
+    {u'3', CategoryNumeral, "Three"},
+    {u'4', CategoryNumeral, "Four"},
+    {u'5', CategoryNumeral, "Five"},
+    {u'6', CategoryNumeral, "Six"},
+    {u'7', CategoryNumeral, "Seven"},
+    {u'8', CategoryNumeral, "Eight"},
+    {u'9', CategoryNumeral, "Nine"},
+    {u'!', CategorySubstitute, "1st Subst"},
+    {u'@', CategorySubstitute, "2nd Subst"},
+    {u'#', CategorySubstitute, "3rd Subst"},
+    {u'$', CategorySubstitute, "4th Subst"},
+    {u'}', CategoryOther, "Ans. Penn."},
+    {u'|', CategoryNatoSpecial, "Corpen"},
+    {u'{', CategoryNatoSpecial, "Designation"},
+    {u'/', CategoryNatoSpecial, "Division"},
+    {u':', CategoryNatoSpecial, "Emergency"},
+    {u'&', CategoryNatoSpecial, "Flotilla"},
+    {u';', CategoryNatoSpecial, "Formation"},
+    {u'<', CategoryNatoSpecial, "Interrogative"},
+    {u'=', CategoryNatoSpecial, "Negative"},
+    {u'>', CategoryNatoSpecial, "Port"},
+    {u'?', CategoryNatoSpecial, "Preparative"},
+    {u'[', CategoryNatoSpecial, "Screen"},
+    {u'\\', CategoryNatoSpecial, "Speed"},
+    {u'%', CategoryNatoSpecial, "Squadron"},
+    {u'^', CategoryNatoSpecial, "Starboard"},
+    {u']', CategoryNatoSpecial, "Station"},
+    {u'_', CategoryNatoSpecial, "Subdivision"},
+    {u'`', CategoryNatoSpecial, "Turn"},
 }};
+
+// Category of each Latin-1 code unit, upper case as in the catalogue.
+constexpr std::array<FlagCategoryCode, 256> CategoryTable = [] {
+    std::array<FlagCategoryCode, 256> table{};
+    for (const CatalogueEntry &entry : Catalogue)
+        table[entry.code] = entry.category;
+    return table;
+}();
+
+QString codesOf(FlagCategoryCode category)
+{
+    QString codes;
+    for (const CatalogueEntry &entry : Catalogue) {
+        if (entry.category == category)
+            codes += QChar(entry.code);
+    }
+    return codes;
+}
 
 } // namespace
 
@@ -54,7 +118,7 @@ QString FlagName(const QString &code)
     if (code.size() != 1 || code.at(0).unicode() > 255)
         return code;
     const QChar upper = code.at(0).toUpper();
-    for (const NamedCode &entry : Catalogue) {
+    for (const CatalogueEntry &entry : Catalogue) {
         if (upper.unicode() == entry.code)
             return QString::fromLatin1(entry.name);
     }
@@ -67,38 +131,8 @@ int FlagCategory(QChar ch)
     // sign, dotted capital I); none of them is a flag.
     if (ch.unicode() > 255)
         return CategoryOther;
-    const char16_t c = ch.toLower().unicode();
-    if (c >= u'0' && c <= u'9')
-        return CategoryNumeral;
-    if (c >= u'a' && c <= u'z')
-        return CategoryLetter;
-    switch (c) {
-    case u'!':
-    case u'#':
-    case u'$':
-    case u'@':
-        return CategorySubstitute;
-    case u'%':
-    case u'&':
-    case u'/':
-    case u':':
-    case u';':
-    case u'<':
-    case u'=':
-    case u'>':
-    case u'?':
-    case u'[':
-    case u'\\':
-    case u']':
-    case u'^':
-    case u'_':
-    case u'`':
-    case u'{':
-    case u'|':
-        return CategoryNatoSpecial;
-    default:
-        return CategoryOther;
-    }
+    const char16_t upper = ch.toUpper().unicode();
+    return upper > 255 ? CategoryOther : CategoryTable[upper];
 }
 
 int FlagCategory(const QString &code)
@@ -121,9 +155,27 @@ int FlagPictureId(const QString &code, bool asNatoNumeral)
     return code.isEmpty() ? 0 : FlagPictureId(code.at(0), asNatoNumeral);
 }
 
+const QString &LetterCodes()
+{
+    static const QString codes = codesOf(CategoryLetter);
+    return codes;
+}
+
+const QString &NumeralCodes()
+{
+    static const QString codes = codesOf(CategoryNumeral);
+    return codes;
+}
+
+const QString &SubstituteCodes()
+{
+    static const QString codes = codesOf(CategorySubstitute);
+    return codes;
+}
+
 const QString &NatoSpecialCodes()
 {
-    static const QString codes = QStringLiteral("|{/:&;<=>?[\\%^]_`");
+    static const QString codes = codesOf(CategoryNatoSpecial);
     return codes;
 }
 

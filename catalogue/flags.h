@@ -33,8 +33,12 @@ int FlagCategory(QChar ch);
 int FlagPictureId(const QString &code, bool asNatoNumeral = false);
 int FlagPictureId(QChar ch, bool asNatoNumeral = false);
 
-// The 17 NATO special codes in the order the program lists them (names
-// alphabetical: Corpen ... Turn).
+// The codes of each category in the catalogue's order: the 26 letters A to
+// Z, the numerals 0 to 9, the substitutes !@#$ (1st to 4th) and the 17 NATO
+// specials (names alphabetical: Corpen ... Turn).
+const QString &LetterCodes();
+const QString &NumeralCodes();
+const QString &SubstituteCodes();
 const QString &NatoSpecialCodes();
 
 // The NATO special-flag code of a 1-based list entry, or an empty text.

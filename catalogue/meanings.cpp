@@ -51,8 +51,10 @@ const std::array<Meaning, 30> Meanings{{
     {u'$', "Repeat the 4th flag in the message"},
 }};
 
-// Meanings of the flags used as racing signals.
+// Meanings of the flags used as racing signals, in the order the race quiz
+// draws them.
 const std::array<Meaning, 13> RaceSignals{{
+    {u'}', "Postponement"},
     {u'B', "Protest"},
     {u'C', "Change of course while racing"},
     {u'I', "Prep / Round the ends"},
@@ -65,7 +67,6 @@ const std::array<Meaning, 13> RaceSignals{{
     {u'Y', "Life jacket"},
     {u'Z', "Prep / % penalty start rule"},
     {u'!', "General recall"},
-    {u'}', "Postponement"},
 }};
 
 // The text of a one-character code in a table, compared after upper-casing.
@@ -92,6 +93,17 @@ QString FlagMeaning(const QString &code)
 QString RaceMeaning(const QString &code)
 {
     return lookUp(RaceSignals, code);
+}
+
+const QString &RaceSignalCodes()
+{
+    static const QString codes = [] {
+        QString list;
+        for (const Meaning &entry : RaceSignals)
+            list += QChar(entry.code);
+        return list;
+    }();
+    return codes;
 }
 
 } // namespace vexo

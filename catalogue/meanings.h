@@ -12,4 +12,7 @@ QString FlagMeaning(const QString &code);
 // every flag that is none.
 QString RaceMeaning(const QString &code);
 
+// The codes of the racing signals, the answering pennant first.
+const QString &RaceSignalCodes();
+
 } // namespace vexo

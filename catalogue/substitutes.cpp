@@ -8,7 +8,8 @@ namespace vexo {
 
 QString AddSubstitutes(const QString &text)
 {
-    static constexpr std::array<char16_t, 4> SubstituteCodes{u'!', u'@', u'#', u'$'};
+    // Substitute n repeats the flag at place n of its run.
+    const QString &substitutes = SubstituteCodes();
     std::array<bool, 4> used{};
     QString output = text;
     const qsizetype length = text.size();
@@ -35,7 +36,7 @@ QString AddSubstitutes(const QString &text)
                 continue;
             const qsizetype place = k - runStart + 1;
             if (place <= 4 && !used[place - 1]) {
-                output[i] = QChar(SubstituteCodes[place - 1]);
+                output[i] = substitutes.at(place - 1);
                 used[place - 1] = true;
             }
         }

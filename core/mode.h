@@ -7,7 +7,7 @@ namespace vexo {
 // The program's modes, in the order of the mode selector's entries.
 enum class Mode { FlagQuiz, WordQuiz, ShowFlags, FlagMeanings, RaceMeanings };
 
-inline constexpr int ModeCount = 5;
+inline constexpr int ModeCount = static_cast<int>(Mode::RaceMeanings) + 1;
 
 // The selector entry of a mode.
 constexpr int entryOf(Mode mode)

@@ -39,8 +39,8 @@ struct SharedState
     // Word quiz
     QString CurrentWord = QStringLiteral("epee");
     QString CurrentWordCoded;
-    qint32 WordCount = 1261;
-    qint32 WordImageMax = 11;
+    // The size of the word list, which start-up reads.
+    qint32 WordCount = 0;
     QString PreviousWord;
     QString WordAnswer;
     QString WordStatusText;

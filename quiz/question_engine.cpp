@@ -14,20 +14,18 @@ namespace vexo {
 
 namespace {
 
-const QString RacePool = QStringLiteral("}BCILMNPSXYZ!");
-const QString SubstitutePool = QStringLiteral("!@#$");
-
-// Pool position r (0-based) of the flag quiz modes: letters, digits,
-// substitutes, then the NATO specials.
-QString flagQuizCode(int r)
+// The flag quiz draws from letters, numerals, substitutes and then the NATO
+// specials; its first flag is never a NATO special.
+const QString &flagQuizPool()
 {
-    if (r < 26)
-        return QString(QChar(u'A' + r));
-    if (r < 36)
-        return QString(QChar(u'0' + r - 26));
-    if (r < 40)
-        return SubstitutePool.mid(r - 36, 1);
-    return NatoSpecialCodes().mid(r - 40, 1);
+    static const QString pool =
+        LetterCodes() + NumeralCodes() + SubstituteCodes() + NatoSpecialCodes();
+    return pool;
+}
+
+QString randomCode(const QString &pool, qsizetype size)
+{
+    return pool.mid(randomBelow(int(size)), 1);
 }
 
 int tallyIndex(const QString &code)
@@ -42,13 +40,13 @@ QString RandomFlag(int mode)
 {
     switch (mode) {
     case FlagQuizStart:
-        return flagQuizCode(randomBelow(40));
+        return randomCode(flagQuizPool(), flagQuizPool().size() - NatoSpecialCodes().size());
     case FlagMeanings:
-        return QString(QChar(u'A' + randomBelow(26)));
+        return randomCode(LetterCodes(), LetterCodes().size());
     case RaceMeanings:
-        return RacePool.mid(randomBelow(13), 1);
+        return randomCode(RaceSignalCodes(), RaceSignalCodes().size());
     case FlagQuizQuestion:
-        return flagQuizCode(randomBelow(57));
+        return randomCode(flagQuizPool(), flagQuizPool().size());
     default:
         return QString();
     }
@@ -107,7 +105,7 @@ QString AnswerForKey(const QString &typed, bool shiftOnly, int numberRowKey)
     const bool typesDigit = typed.size() == 1 && typed.at(0).isDigit();
     if (!shiftOnly || numberRowKey < 1 || numberRowKey > 4 || typesDigit)
         return typed;
-    return SubstitutePool.mid(numberRowKey - 1, 1);
+    return SubstituteCodes().mid(numberRowKey - 1, 1);
 }
 
 void NextQuestion(QuizView &view)

@@ -25,8 +25,8 @@ constexpr qint64 MaxBarTwips = 1'000'000;
 
 const QString &pageCodes(int page)
 {
-    static const QString letters = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ!@#$");
-    static const QString numbers = QStringLiteral("0123456789") + NatoSpecialCodes();
+    static const QString letters = LetterCodes() + SubstituteCodes();
+    static const QString numbers = NumeralCodes() + NatoSpecialCodes();
     return page == 0 ? letters : numbers;
 }
 

@@ -40,11 +40,11 @@ struct Category
 const std::array<Category, CheatForm::FrameCount> &categories()
 {
     static const std::array<Category, CheatForm::FrameCount> list{{
-        {QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ")},
-        {QStringLiteral("0123456789")},
-        {QStringLiteral("!@#$")},
+        {LetterCodes()},
+        {NumeralCodes()},
+        {SubstituteCodes()},
         {NatoSpecialCodes()},
-        {QStringLiteral("0123456789"), true},
+        {NumeralCodes(), true},
     }};
     return list;
 }

@@ -5,6 +5,7 @@
 #include "core/shared_state.h"
 #include "ui/controls.h"
 #include "ui/windows.h"
+#include "words/word_list.h"
 
 #include <QCoreApplication>
 #include <QLocale>
@@ -12,11 +13,13 @@
 
 namespace vexo::test {
 
-// Every test starts from a fresh run with a fixed seed and the C number format.
+// Every test starts from a fresh run with a fixed seed and the C number format,
+// the word list counted as start-up counts it.
 inline void freshRun(quint64 seed = 1)
 {
     QLocale::setDefault(QLocale::c());
     resetSharedState();
+    shared().WordCount = qint32(WordList().size());
     seedRandom(seed);
 }
 

@@ -5,7 +5,7 @@
 
 namespace vexo {
 
-// The built-in word list, ids 1 to 1261 in list order.
+// The built-in word list, ids 1 to its size in list order.
 const QStringList &WordList();
 
 // The entry with this id, or an empty text for an id outside the list.
