@@ -11,6 +11,9 @@
 #include "words/draw_flags_form.h"
 #include "words/word_quiz_form.h"
 
+#include <algorithm>
+#include <array>
+
 namespace vexo {
 
 namespace {
@@ -47,23 +50,24 @@ ModeWindow &answered(ModeWindow &window)
     return window;
 }
 
+template <class W>
+ModeWindow &open()
+{
+    return getWindow<W>();
+}
+
+// The window of each mode, in mode order.
+constexpr std::array<ModeWindow &(*)(), ModeCount> ModeWindows{
+    &open<QuizForm>, &open<WordQuizForm>, &open<DrawFlagsForm>, &open<MeaningForm>,
+    &open<raceMeaningForm>};
+static_assert(std::ranges::none_of(ModeWindows, [](auto opener) { return opener == nullptr; }),
+              "every mode has its window");
+
 } // namespace
 
 ModeWindow *modeWindow(Mode mode)
 {
-    switch (mode) {
-    case Mode::FlagQuiz:
-        return &answered(getWindow<QuizForm>());
-    case Mode::WordQuiz:
-        return &answered(getWindow<WordQuizForm>());
-    case Mode::ShowFlags:
-        return &answered(getWindow<DrawFlagsForm>());
-    case Mode::FlagMeanings:
-        return &answered(getWindow<MeaningForm>());
-    case Mode::RaceMeanings:
-        return &answered(getWindow<raceMeaningForm>());
-    }
-    return nullptr;
+    return &answered(ModeWindows[entryOf(mode)]());
 }
 
 void SwitchMode(Mode mode)

@@ -5,9 +5,22 @@
 #include "ui/controls.h"
 #include "ui/twips.h"
 
-#include <QApplication>
+#include <QPointer>
+
+#include <array>
 
 namespace vexo {
+
+namespace {
+
+// The window of each mode, by entry; a window enters when it is built.
+std::array<QPointer<ModeWindow>, ModeCount> &modeWindows()
+{
+    static std::array<QPointer<ModeWindow>, ModeCount> windows;
+    return windows;
+}
+
+} // namespace
 
 const QStringList &ModeEntries()
 {
@@ -30,16 +43,13 @@ ModeWindow::ModeWindow(const QString &objectName, Mode mode, double clientWidthT
     // The title stays "Vexo"; a screen reader says which mode it is.
     setAccessibleName(ModeEntries().at(entryOf(mode)) + QStringLiteral(" - Vexo"));
     connect(m_modeCombo, &PickList::clicked, this, &ModeWindow::ModeCombo_Click);
+    modeWindows()[entryOf(mode)] = this;
 }
 
 ModeWindow *ModeWindow::find(Mode mode)
 {
-    for (QWidget *window : QApplication::topLevelWidgets()) {
-        auto *found = qobject_cast<ModeWindow *>(window);
-        if (found && found->mode() == mode && !found->isClosing())
-            return found;
-    }
-    return nullptr;
+    ModeWindow *found = modeWindows()[entryOf(mode)];
+    return found && !found->isClosing() ? found : nullptr;
 }
 
 ModeWindow *ModeWindow::current()
