@@ -767,6 +767,10 @@ private Q_SLOTS:
               "race %lld",
               monkey.events, monkey.restarts, monkey.total.quizAsked, monkey.total.wordAsked,
               monkey.total.meaningAsked, monkey.total.raceAsked);
+        // A walk that stopped reaching a quiz would pass without testing it.
+        constexpr qint64 AtLeast = 50;
+        QVERIFY(monkey.total.quizAsked >= AtLeast && monkey.total.wordAsked >= AtLeast);
+        QVERIFY(monkey.total.meaningAsked >= AtLeast && monkey.total.raceAsked >= AtLeast);
     }
 
     void keyboardWalk_data()
