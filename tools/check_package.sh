@@ -2,7 +2,8 @@
 # Builds the Debian package from a copy of this checkout, checks it with
 # lintian (no errors, no warnings), installs it, asks the installed program
 # its version and removes it again, unless it was installed before. Needs
-# dpkg-dev, debhelper and lintian, and root (or sudo) to install.
+# dpkg-dev, debhelper and lintian, and root (or sudo) to install. A Vexo that
+# was installed before is packed up first with dpkg-repack and put back.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -19,11 +20,23 @@ lintian --fail-on error,warning --info "$deb"
 
 sudo=""
 [ "$(id -u)" -eq 0 ] || sudo=sudo
-installed_before=false
-dpkg-query -W -f='${Status}' vexo 2>/dev/null | grep -q "install ok installed" && installed_before=true
-remove() { $installed_before || $sudo env DEBIAN_FRONTEND=noninteractive apt-get remove -y -q vexo >/dev/null; }
-trap 'remove; rm -rf "$work"' EXIT
-DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "$deb"
+apt_get() { $sudo env DEBIAN_FRONTEND=noninteractive apt-get -y -q "$@"; }
+before=""
+if dpkg-query -W -f='${Status}' vexo 2>/dev/null | grep -q "install ok installed"; then
+  ./tools/install_missing.sh dpkg-repack
+  mkdir "$work/before"
+  (cd "$work/before" && $sudo dpkg-repack vexo >/dev/null)
+  before=$(ls "$work"/before/vexo_*.deb)
+fi
+restore() {
+  if [ -n "$before" ]; then
+    apt_get install --allow-downgrades --no-install-recommends "$before" >/dev/null
+  else
+    apt_get remove vexo >/dev/null
+  fi
+}
+trap 'restore; rm -rf "$work"' EXIT
+apt_get install --allow-downgrades --no-install-recommends "$deb"
 answer=$(vexo --version)
 expected="Vexo ${version%-*}"
 if [ "$answer" != "$expected" ]; then
@@ -31,4 +44,6 @@ if [ "$answer" != "$expected" ]; then
   exit 1
 fi
 dpkg -L vexo | grep -q "/man6/vexo.6"
-echo "package $(basename "$deb") builds, passes lintian, installs and answers '$answer'; removed again"
+afterwards="removed again"
+[ -z "$before" ] || afterwards="the Vexo installed before is put back"
+echo "package $(basename "$deb") builds, passes lintian, installs and answers '$answer'; $afterwards"
