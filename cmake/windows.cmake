@@ -32,11 +32,12 @@ add_custom_command(OUTPUT ${icon}
   DEPENDS ${pngs} ${large} VERBATIM)
 
 set(VEXO_ICON ${icon})
-set(VEXO_MANIFEST ${PROJECT_SOURCE_DIR}/windows/vexo.manifest)
 set(VEXO_VERSION ${PROJECT_VERSION})
 # Windows versions have four parts: 1.3.6 is 1.3.0.6.
 set(VEXO_VERSION_DOTS ${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}.0.${PROJECT_VERSION_PATCH})
 string(REPLACE "." "," VEXO_VERSION_COMMAS ${VEXO_VERSION_DOTS})
+set(VEXO_MANIFEST ${windows_dir}/vexo.manifest)
+configure_file(${PROJECT_SOURCE_DIR}/windows/vexo.manifest.in ${VEXO_MANIFEST} @ONLY)
 configure_file(${PROJECT_SOURCE_DIR}/windows/vexo.rc.in ${windows_dir}/vexo.rc @ONLY)
 add_custom_target(vexo_icon DEPENDS ${icon})
 add_dependencies(vexo vexo_icon)

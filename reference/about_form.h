@@ -45,7 +45,7 @@ private:
     void openLink(const QString &link);
 };
 
-// The version line, "Version 1.3.6 May 2004" for this release.
+// The version line: "Version 1.3.6 May 2004" for version 1.3.6.
 QString VersionLine();
 
 // The About window, created if it is not open.

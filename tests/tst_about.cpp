@@ -68,7 +68,7 @@ private Q_SLOTS:
         QCOMPARE(about.windowTitle(), QStringLiteral("About Vexo"));
         QCOMPARE(control<Label>(about, "lblTitle")->caption(), QStringLiteral("Vexo"));
         QCOMPARE(control<Label>(about, "lblVersion")->caption(),
-                 QStringLiteral("Version 1.3.6 May 2004"));
+                 QStringLiteral("Version " VEXO_VERSION " May 2004"));
         QCOMPARE(
             control<Label>(about, "lblDescription")->caption(),
             QStringLiteral(
@@ -112,7 +112,7 @@ private Q_SLOTS:
         discardClosed();
         QCOMPARE(aboutWindows(), 0);
         QCOMPARE(control<Label>(openAbout(), QStringLiteral("lblVersion"))->caption(),
-                 QStringLiteral("Version 1.3.6 May 2004"));
+                 QStringLiteral("Version " VEXO_VERSION " May 2004"));
         QCOMPARE(aboutWindows(), 1);
     }
 
