@@ -11,7 +11,6 @@
 #include "words/draw_flags_form.h"
 #include "words/word_quiz_form.h"
 
-#include <algorithm>
 #include <array>
 
 namespace vexo {
@@ -51,23 +50,27 @@ ModeWindow &answered(ModeWindow &window)
 }
 
 template <class W>
-ModeWindow &open()
+ModeWindow &openWindow()
 {
     return getWindow<W>();
 }
 
-// The window of each mode, in mode order.
-constexpr std::array<ModeWindow &(*)(), ModeCount> ModeWindows{
-    &open<QuizForm>, &open<WordQuizForm>, &open<DrawFlagsForm>, &open<MeaningForm>,
-    &open<raceMeaningForm>};
-static_assert(std::ranges::none_of(ModeWindows, [](auto opener) { return opener == nullptr; }),
-              "every mode has its window");
+// The windows of the modes, in mode order, with what is done to all of them.
+template <class... W>
+struct ModeWindowTable
+{
+    static constexpr std::array<ModeWindow &(*)(), sizeof...(W)> open{&openWindow<W>...};
+    static void unloadAll() { (unloadIfExists<W>(), ...); }
+};
+using ModeWindows =
+    ModeWindowTable<QuizForm, WordQuizForm, DrawFlagsForm, MeaningForm, raceMeaningForm>;
+static_assert(ModeWindows::open.size() == ModeCount, "one window a mode, in mode order");
 
 } // namespace
 
 ModeWindow *modeWindow(Mode mode)
 {
-    return &answered(ModeWindows[entryOf(mode)]());
+    return &answered(ModeWindows::open[entryOf(mode)]());
 }
 
 void SwitchMode(Mode mode)
@@ -89,13 +92,9 @@ void SwitchMode(Mode mode)
 
 void UnloadAllButAbout()
 {
-    unloadIfExists<QuizForm>();
+    ModeWindows::unloadAll();
     unloadIfExists<CheatMeanForm>();
     unloadIfExists<CheatForm>();
-    unloadIfExists<DrawFlagsForm>();
-    unloadIfExists<WordQuizForm>();
-    unloadIfExists<MeaningForm>();
-    unloadIfExists<raceMeaningForm>();
     unloadIfExists<ScoreForm>();
 }
 
