@@ -22,9 +22,16 @@ foreach(size 180 192 512)
 endforeach()
 add_custom_target(vexo_web_icons DEPENDS ${web_icons})
 
-# The version of Debian's Qt source that tools/build_qt.sh built.
-execute_process(COMMAND dpkg-query -W -f=\${Version} qt6-base-dev-tools
-  OUTPUT_VARIABLE VEXO_QT_SOURCE_VERSION OUTPUT_STRIP_TRAILING_WHITESPACE)
+# What the site carries, it licenses: the notices of everything built into the
+# program, beside Vexo's own licence.
+include(${CMAKE_CURRENT_LIST_DIR}/notices.cmake)
+set(web_notices ${PROJECT_BINARY_DIR}/web-notices/THIRD-PARTY-NOTICES.txt)
+vexo_notices(${web_notices} "Vexo's web site"
+  "Qt's base module, and Qt's loader qtloader.js|qt6-base-dev-tools|qt6-base ${VEXO_QT_SOURCE_VERSION}"
+  "nanosvg, which draws the flags|libnanosvg-dev|nanosvg"
+  "Wine's Tahoma clone, the font of every window|fonts-wine|wine"
+  "Emscripten's runtime: its C and C++ libraries and the program's JavaScript|emscripten|emscripten")
+add_custom_target(vexo_web_notices DEPENDS ${web_notices})
 
 # Writes the site of a program built with qt_add_executable into `site`.
 function(vexo_add_web_site target title site)
@@ -40,8 +47,8 @@ function(vexo_add_web_site target title site)
     COMMAND ${CMAKE_COMMAND} -DPROGRAM=$<TARGET_FILE:${target}> -DENTRY=${entry}
       "-DTITLE=${title}" -DVERSION=${PROJECT_VERSION} -DSITE=${site} -DTEMPLATES=${PROJECT_SOURCE_DIR}/web
       -DICONS=${web_icons_dir} -DLICENSE=${PROJECT_SOURCE_DIR}/LICENSE
-      -DQT_SOURCE=${VEXO_QT_SOURCE_VERSION} -P ${PROJECT_SOURCE_DIR}/web/make_site.cmake
-    DEPENDS ${target} vexo_web_icons ${templates} ${PROJECT_SOURCE_DIR}/web/make_site.cmake
+      -DNOTICES=${web_notices} -P ${PROJECT_SOURCE_DIR}/web/make_site.cmake
+    DEPENDS ${target} vexo_web_icons vexo_web_notices ${web_notices} ${templates} ${PROJECT_SOURCE_DIR}/web/make_site.cmake
     COMMENT "Writing the web site of ${target} in ${site}" VERBATIM)
 endfunction()
 

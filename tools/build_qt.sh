@@ -24,7 +24,10 @@ options=(-release -static -nomake tests -nomake examples -nomake benchmarks
   -no-dbus -no-icu -no-glib -no-zstd -no-libjpeg
   -qt-zlib -qt-libpng -qt-freetype -qt-pcre -qt-doubleconversion
   -no-feature-sql -no-feature-network -no-feature-printsupport -no-feature-concurrent
-  -no-feature-xml)
+  -no-feature-xml
+  # A record of the third-party code configured in, for the notices of
+  # every program built on it.
+  -sbom)
 cmake_options=(-DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR="/usr/lib/$multiarch/cmake")
 # A sed script run on the web platform's CMakeLists.txt before Qt is configured.
 source_edit=""

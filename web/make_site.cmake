@@ -1,6 +1,6 @@
 # Writes a program's web site: cmake -DPROGRAM=<the program's .js> -DENTRY=<its
 # entry function> -DTITLE=... -DVERSION=... -DSITE=<folder> -DTEMPLATES=<web/>
-# -DICONS=<folder> -DLICENSE=<Vexo's licence> -DQT_SOURCE=<the Qt source's version>
+# -DICONS=<folder> -DLICENSE=<Vexo's licence> -DNOTICES=<the third-party notices>
 # -P make_site.cmake
 # Every file but the page is asked for with the build's id in its query, and
 # the service worker keeps each build's files apart: a page and its program
@@ -39,26 +39,6 @@ configure_file("${TEMPLATES}/index.html.in" "${SITE}/index.html" @ONLY)
 configure_file("${TEMPLATES}/manifest.webmanifest.in" "${SITE}/manifest.webmanifest" @ONLY)
 configure_file("${TEMPLATES}/sw.js.in" "${SITE}/sw.js" @ONLY)
 
-# What the site carries, it licenses: Vexo's licence, and the copyright and
-# licence of everything built into the program, as Debian records them for
-# the sources it was built from.
+# What the site carries, it licenses: Vexo's licence and the notices.
 configure_file("${LICENSE}" "${SITE}/LICENSE.txt" COPYONLY)
-set(notices "The licences of what Vexo's web site carries besides Vexo itself (GPL-3.0-or-later, LICENSE.txt).
-Each part below is built from the Debian source package named, whose copyright file follows.\n")
-foreach(part
-    "Qt's base module, and Qt's loader qtloader.js|qt6-base-dev-tools|qt6-base ${QT_SOURCE}"
-    "nanosvg, which draws the flags|libnanosvg-dev|nanosvg"
-    "Wine's Tahoma clone, the font of every window|fonts-wine|wine"
-    "Emscripten's runtime: its C and C++ libraries and the program's JavaScript|emscripten|emscripten")
-  string(REPLACE "|" ";" part "${part}")
-  list(GET part 0 what)
-  list(GET part 1 package)
-  list(GET part 2 source)
-  set(copyright "/usr/share/doc/${package}/copyright")
-  if(NOT EXISTS "${copyright}")
-    message(FATAL_ERROR "${copyright} is missing: the site's notices would leave out ${what}")
-  endif()
-  file(READ "${copyright}" text)
-  string(APPEND notices "\n\n==== ${what} (Debian source package ${source}) ====\n\n${text}")
-endforeach()
-file(WRITE "${SITE}/THIRD-PARTY-NOTICES.txt" "${notices}")
+configure_file("${NOTICES}" "${SITE}/THIRD-PARTY-NOTICES.txt" COPYONLY)

@@ -8,18 +8,10 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 ./build.sh web
-# Every library that Qt bundled into the program has its notice on the site.
+# Everything of Qt's built into the program has its notice on the site.
 qt=$(tools/build_qt.sh web "${VEXO_QT_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/vexo}")
 status=0
-for library in "$qt"/lib/libQt6Bundled*.a; do
-  name=$(basename "$library" .a | sed 's/^libQt6Bundled//' | tr '[:upper:]' '[:lower:]')
-  if grep -qiE "^(Files:|[[:space:]]).*src/3rdparty/$name" build/web/THIRD-PARTY-NOTICES.txt; then
-    echo "ok   the notices cover the bundled $name"
-  else
-    echo "FAIL the notices leave out the bundled $name"
-    status=1
-  fi
-done
+tools/check_notices.sh "$qt" build/web/THIRD-PARTY-NOTICES.txt || status=1
 ./tools/install_missing.sh chromium firefox-esr nodejs npm python3 ca-certificates
 (cd web/tests && PUPPETEER_SKIP_DOWNLOAD=1 npm ci --no-audit --no-fund --loglevel=error)
 node web/tests/drill.mjs build/web chromium /usr/bin/chromium || status=1
