@@ -257,6 +257,11 @@ void setUpApplication()
     // The installed launcher entry is named after the application id.
     QGuiApplication::setDesktopFileName(QStringLiteral("net.tobrin.Vexo"));
     QGuiApplication::setWindowIcon(SvgIcon(QStringLiteral(":/icons/vexo")));
+#if defined(Q_OS_WIN) && defined(VEXO_RUNNING_MUTEX)
+    // Held until the process ends: the installer and the uninstaller find a
+    // running Vexo by it, and ask for it to be closed before touching its files.
+    CreateMutexA(nullptr, FALSE, VEXO_RUNNING_MUTEX);
+#endif
 }
 
 } // namespace vexo

@@ -1,10 +1,9 @@
-# What makes vexo.exe a Windows program: a GUI program, not a console one,
-# with the program's icon from 16 to 256 pixels, its version and its
+# What makes Vexo's MinGW build of vexo.exe a Windows program to hand out:
+# the program's icon from 16 to 256 pixels, its version and its
 # manifest; then the zip that runs from any folder and the per-user installer
 # (target windows_packages).
 enable_language(RC)
-set_target_properties(vexo PROPERTIES WIN32_EXECUTABLE ON)
-target_link_options(vexo PRIVATE $<$<CONFIG:Release>:-s>)
+target_link_options(vexo PRIVATE $<$<CONFIG:Release>:LINKER:-s>)
 
 set(windows_dir ${PROJECT_BINARY_DIR}/windows)
 file(MAKE_DIRECTORY ${windows_dir})
@@ -45,7 +44,17 @@ target_sources(vexo PRIVATE ${windows_dir}/vexo.rc)
 set_source_files_properties(${windows_dir}/vexo.rc TARGET_DIRECTORY vexo PROPERTIES
   OBJECT_DEPENDS "${icon};${VEXO_MANIFEST}")
 
-# The zip: the program and its licence in a folder of their own.
+# The licences of everything built into vexo.exe besides Vexo.
+include(${CMAKE_CURRENT_LIST_DIR}/notices.cmake)
+set(VEXO_NOTICES ${windows_dir}/THIRD-PARTY-NOTICES.txt)
+vexo_notices(${VEXO_NOTICES} "Vexo for Windows (vexo.exe)"
+  "Qt's base module|qt6-base-dev-tools|qt6-base ${VEXO_QT_SOURCE_VERSION}"
+  "nanosvg, which draws the flags|libnanosvg-dev|nanosvg"
+  "Wine's Tahoma clone, the font of every window|fonts-wine|wine"
+  "The MinGW-w64 runtime: the C runtime start-up code and winpthreads|mingw-w64-common|mingw-w64"
+  "GCC's runtime libraries: libgcc and libstdc++|gcc-mingw-w64-base|gcc-mingw-w64")
+
+# The zip: the program, its licence and the notices in a folder of their own.
 set(package_name vexo-${PROJECT_VERSION})
 set(zip ${PROJECT_BINARY_DIR}/${package_name}-windows-x86_64.zip)
 set(zip_dir ${windows_dir}/zip)
@@ -54,19 +63,27 @@ add_custom_command(OUTPUT ${zip}
   COMMAND ${CMAKE_COMMAND} -E make_directory ${zip_dir}/Vexo
   COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:vexo> ${zip_dir}/Vexo/vexo.exe
   COMMAND ${CMAKE_COMMAND} -E copy ${PROJECT_SOURCE_DIR}/LICENSE ${zip_dir}/Vexo/LICENSE.txt
+  COMMAND ${CMAKE_COMMAND} -E copy ${VEXO_NOTICES} ${zip_dir}/Vexo/THIRD-PARTY-NOTICES.txt
   COMMAND ${CMAKE_COMMAND} -E rm -f ${zip}
   COMMAND ${CMAKE_COMMAND} -E chdir ${zip_dir} ${CMAKE_COMMAND} -E tar cf ${zip} --format=zip Vexo
-  DEPENDS vexo ${PROJECT_SOURCE_DIR}/LICENSE VERBATIM)
+  DEPENDS vexo ${PROJECT_SOURCE_DIR}/LICENSE ${VEXO_NOTICES} VERBATIM)
 
 # The installer, made by NSIS.
 find_program(VEXO_MAKENSIS makensis REQUIRED)
 set(VEXO_INSTALLER ${PROJECT_BINARY_DIR}/${package_name}-setup.exe)
 set(VEXO_EXE $<TARGET_FILE:vexo>)
 set(VEXO_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
+# The program holds this mutex while it runs; the installer looks for it.
+set(VEXO_MUTEX net.tobrin.Vexo.running)
+target_compile_definitions(vexo_lib PRIVATE VEXO_RUNNING_MUTEX="${VEXO_MUTEX}")
 configure_file(${PROJECT_SOURCE_DIR}/windows/installer.nsi.in ${windows_dir}/installer.nsi.in @ONLY)
 file(GENERATE OUTPUT ${windows_dir}/installer.nsi INPUT ${windows_dir}/installer.nsi.in)
 add_custom_command(OUTPUT ${VEXO_INSTALLER}
   COMMAND ${VEXO_MAKENSIS} -V2 -NOCD ${windows_dir}/installer.nsi
-  DEPENDS vexo ${icon} ${windows_dir}/installer.nsi ${VEXO_LICENSE} VERBATIM)
+  DEPENDS vexo ${icon} ${windows_dir}/installer.nsi ${VEXO_LICENSE} ${VEXO_NOTICES} VERBATIM)
 
 add_custom_target(windows_packages DEPENDS ${zip} ${VEXO_INSTALLER})
+# Where the packages of this version are, for the tests: never an older one
+# left beside them.
+file(WRITE ${windows_dir}/packages.sh
+  "installer='${VEXO_INSTALLER}'\nzip='${zip}'\nversion='${PROJECT_VERSION}'\nqt='${QT6_INSTALL_PREFIX}'\n")

@@ -14,7 +14,7 @@ cmake_minimum_required(VERSION 3.25)
 project(Parent LANGUAGES CXX)
 add_subdirectory("$checkout" vexo)
 add_executable(parent main.cpp)
-target_link_libraries(parent PRIVATE vexo_lib)
+target_link_libraries(parent PRIVATE Vexo::lib)
 CMAKE
 cat >"$work/parent/main.cpp" <<'CPP'
 #include "catalogue/flags.h"
