@@ -58,10 +58,20 @@ ends_well() {
   wait "$1" || status=$?
   [ "$status" -eq 0 ] || fail "$2 ended with status $status"
 }
+# Waits, up to a minute, until every program in the Wine prefix has ended.
+settle() { timeout 60 wineserver --wait || fail "Wine's programs did not end within a minute"; }
 new_prefix() {
   export WINEPREFIX=$work/$1
-  wineboot --init >/dev/null 2>&1
-  wineserver --wait
+  timeout 300 wineboot --init >/dev/null 2>&1 || fail "Wine made no prefix $1 within 5 minutes"
+  settle
+}
+# Runs the installer or the uninstaller: its status, 124 if it did not end
+# within 2 minutes (as when a silent run shows a dialog after all).
+setup() {
+  local status=0
+  timeout 120 wine "$@" || status=$?
+  [ "$status" -ne 124 ] || echo "$(basename "$1") $* did not end within 2 minutes" >&2
+  return "$status"
 }
 
 # The installer, the zip, their version and the Qt they hold, as CMake named
@@ -78,9 +88,9 @@ tools/check_notices.sh "$qt" build/windows/windows/THIRD-PARTY-NOTICES.txt ||
 
 echo "== the installer, silently, in a fresh prefix"
 new_prefix install
-wine "$installer" /S || fail "the installer exited with $?"
-wineserver --wait
-unix() { winepath --unix "$(wine cmd /c echo "$1" 2>/dev/null | tr -d '\r')"; }
+setup "$installer" /S || fail "the installer exited with $?"
+settle
+unix() { winepath --unix "$(timeout 60 wine cmd /c echo "$1" 2>/dev/null | tr -d '\r')"; }
 home=$(unix '%LOCALAPPDATA%')/Programs/Vexo
 menu=$(unix '%APPDATA%')/Microsoft/Windows/Start\ Menu/Programs
 files=("$home/vexo.exe" "$home/uninstall.exe" "$home/LICENSE.txt" "$home/THIRD-PARTY-NOTICES.txt"
@@ -147,9 +157,12 @@ if [ -z "$reading" ]; then
   fail "the word quiz shows no verdict on 'knot': $verdict (its picture: word-quiz-verdict.png)"
 fi
 # While Vexo runs, the installer and the uninstaller refuse and change nothing.
-wine "$installer" /S && fail "the installer ended with 0 while Vexo ran"
-wine "$home/uninstall.exe" /S "_?=$(winepath -w "$home")" &&
-  fail "the uninstaller ended with 0 while Vexo ran"
+status=0
+setup "$installer" /S || status=$?
+[ "$status" -eq 3 ] || fail "with Vexo running, the installer ended with $status, not 3"
+status=0
+setup "$home/uninstall.exe" /S "_?=$(winepath -w "$home")" || status=$?
+[ "$status" -eq 3 ] || fail "with Vexo running, the uninstaller ended with $status, not 3"
 sleep 2
 for file in "${files[@]}"; do
   [ -f "$file" ] || fail "with Vexo running, $file went"
@@ -186,9 +199,10 @@ keys Return
 ends_well "$program" "--version"
 
 echo "== the uninstaller, silently"
-wine "$home/uninstall.exe" /S || fail "the uninstaller exited with $?"
+setup "$home/uninstall.exe" /S || fail "the uninstaller exited with $?"
+# It handed its work to a copy of itself, which may not have started yet.
 sleep 3
-wineserver --wait
+settle
 for file in "${files[@]}"; do
   [ ! -e "$file" ] || fail "the uninstaller left $file"
 done
@@ -196,8 +210,8 @@ done
 
 echo "== an install in a folder of the user's choosing, upgraded and installed over"
 new_prefix upgrade
-wine "$installer" /S '/D=C:\Sailing\Vexo' || fail "the installer into C:\Sailing\Vexo exited with $?"
-wineserver --wait
+setup "$installer" /S '/D=C:\Sailing\Vexo' || fail "the installer into C:\Sailing\Vexo exited with $?"
+settle
 chosen=$(winepath --unix 'C:\Sailing\Vexo')
 default=$(unix '%LOCALAPPDATA%')/Programs/Vexo
 [ -f "$chosen/vexo.exe" ] || fail "/D=C:\Sailing\Vexo wrote no vexo.exe there"
@@ -205,8 +219,8 @@ default=$(unix '%LOCALAPPDATA%')/Programs/Vexo
 wine reg add "$key" /v DisplayVersion /d 1.3.5 /f >/dev/null 2>&1
 for round in upgrade "same version"; do
   printf 'an older vexo.exe' >"$chosen/vexo.exe"
-  wine "$installer" /S || fail "the $round exited with $?"
-  wineserver --wait
+  setup "$installer" /S || fail "the $round exited with $?"
+  settle
   [ ! -e "$default" ] || fail "the $round wrote a second Vexo into $default"
   cmp -s "$chosen/vexo.exe" build/windows/windows/zip/Vexo/vexo.exe ||
     fail "the $round left the old vexo.exe in $chosen"
