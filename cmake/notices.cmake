@@ -3,16 +3,14 @@
 # records it, then the copyright file Debian ships for each source package
 # the program was built from, with the full licence texts.
 # Included, it gives vexo_notices(<output> <carrier> <part>...), a command
-# that writes them; each part is "what|Debian package|source package".
+# that writes them; each part is "what|Debian package", whose source package
+# and version the notices name.
 # Run, it writes them:
 #   cmake -DOUTPUT=<file> -DCARRIER=<"Vexo for Windows"> -DSBOM=<qtbase-*.spdx>
-#         -DQT_SOURCE=<version> -DPARTS=<what|package|source^...> -P notices.cmake
+#         -DPARTS=<what|package^...> -P notices.cmake
 cmake_minimum_required(VERSION 3.25)
 if(NOT CMAKE_SCRIPT_MODE_FILE)
-  # The Debian source of the Qt that tools/build_qt.sh built, and what that
-  # build recorded of it.
-  execute_process(COMMAND dpkg-query -W -f=\${Version} qt6-base-dev-tools
-    OUTPUT_VARIABLE VEXO_QT_SOURCE_VERSION OUTPUT_STRIP_TRAILING_WHITESPACE)
+  # What the Qt that tools/build_qt.sh built recorded of itself.
   set(VEXO_QT_SBOM "${QT6_INSTALL_PREFIX}/sbom/qtbase-${Qt6_VERSION}.spdx")
   if(NOT EXISTS "${VEXO_QT_SBOM}")
     message(FATAL_ERROR "${VEXO_QT_SBOM} is missing: the notices cannot name Qt's third-party code")
@@ -22,14 +20,14 @@ if(NOT CMAKE_SCRIPT_MODE_FILE)
     list(JOIN ARGN "^" parts)
     add_custom_command(OUTPUT "${output}"
       COMMAND ${CMAKE_COMMAND} "-DOUTPUT=${output}" "-DCARRIER=${carrier}" "-DSBOM=${VEXO_QT_SBOM}"
-              "-DQT_SOURCE=${VEXO_QT_SOURCE_VERSION}" "-DPARTS=${parts}" -P "${VEXO_NOTICES_SCRIPT}"
+              "-DPARTS=${parts}" -P "${VEXO_NOTICES_SCRIPT}"
       DEPENDS "${VEXO_NOTICES_SCRIPT}" "${PROJECT_SOURCE_DIR}/tools/qt_notices.awk" "${VEXO_QT_SBOM}"
       VERBATIM)
   endfunction()
   return()
 endif()
 
-foreach(variable OUTPUT CARRIER SBOM QT_SOURCE PARTS)
+foreach(variable OUTPUT CARRIER SBOM PARTS)
   if(NOT DEFINED ${variable})
     message(FATAL_ERROR "notices.cmake needs ${variable}")
   endif()
@@ -43,10 +41,10 @@ endif()
 
 set(notices "The licences of what ${CARRIER} carries besides Vexo itself (GPL-3.0-or-later, LICENSE.txt).
 
-First, the third-party code in the Qt that was built into the program (Debian's source
-package qt6-base ${QT_SOURCE}), as that Qt build records it. Then each part of the program
-and the Debian source package it was built from, with the copyright file Debian ships for it,
-which holds the full text of every licence named.
+First, the third-party code in the Qt that was built into the program, as that Qt build
+records it. Then each part of the program and the Debian source package and version it was
+built from, with the copyright file Debian ships for it, which holds the full text of every
+licence named.
 
 ==== Third-party code in Qt ====
 
@@ -56,7 +54,13 @@ foreach(part IN LISTS PARTS)
   string(REPLACE "|" ";" part "${part}")
   list(GET part 0 what)
   list(GET part 1 package)
-  list(GET part 2 source)
+  # The source the package was built from, by the name and version that
+  # apt-get source takes.
+  execute_process(COMMAND dpkg-query -W "-f=\${source:Package} \${source:Version}" ${package}
+                  OUTPUT_VARIABLE source RESULT_VARIABLE status)
+  if(NOT status EQUAL 0)
+    message(FATAL_ERROR "${package} is not installed: the notices would leave out ${what}")
+  endif()
   set(copyright "/usr/share/doc/${package}/copyright")
   if(NOT EXISTS "${copyright}")
     message(FATAL_ERROR "${copyright} is missing: the notices would leave out ${what}")

@@ -27,10 +27,10 @@ add_custom_target(vexo_web_icons DEPENDS ${web_icons})
 include(${CMAKE_CURRENT_LIST_DIR}/notices.cmake)
 set(web_notices ${PROJECT_BINARY_DIR}/web-notices/THIRD-PARTY-NOTICES.txt)
 vexo_notices(${web_notices} "Vexo's web site"
-  "Qt's base module, and Qt's loader qtloader.js|qt6-base-dev-tools|qt6-base ${VEXO_QT_SOURCE_VERSION}"
-  "nanosvg, which draws the flags|libnanosvg-dev|nanosvg"
-  "Wine's Tahoma clone, the font of every window|fonts-wine|wine"
-  "Emscripten's runtime: its C and C++ libraries and the program's JavaScript|emscripten|emscripten")
+  "Qt's base module, and Qt's loader qtloader.js|qt6-base-dev-tools"
+  "nanosvg, which draws the flags|libnanosvg-dev"
+  "Wine's Tahoma clone, the font of every window|fonts-wine"
+  "Emscripten's runtime: its C and C++ libraries and the program's JavaScript|emscripten")
 add_custom_target(vexo_web_notices DEPENDS ${web_notices})
 
 # Writes the site of a program built with qt_add_executable into `site`.

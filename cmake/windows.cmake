@@ -48,11 +48,11 @@ set_source_files_properties(${windows_dir}/vexo.rc TARGET_DIRECTORY vexo PROPERT
 include(${CMAKE_CURRENT_LIST_DIR}/notices.cmake)
 set(VEXO_NOTICES ${windows_dir}/THIRD-PARTY-NOTICES.txt)
 vexo_notices(${VEXO_NOTICES} "Vexo for Windows (vexo.exe)"
-  "Qt's base module|qt6-base-dev-tools|qt6-base ${VEXO_QT_SOURCE_VERSION}"
-  "nanosvg, which draws the flags|libnanosvg-dev|nanosvg"
-  "Wine's Tahoma clone, the font of every window|fonts-wine|wine"
-  "The MinGW-w64 runtime: the C runtime start-up code and winpthreads|mingw-w64-common|mingw-w64"
-  "GCC's runtime libraries: libgcc and libstdc++|gcc-mingw-w64-base|gcc-mingw-w64")
+  "Qt's base module|qt6-base-dev-tools"
+  "nanosvg, which draws the flags|libnanosvg-dev"
+  "Wine's Tahoma clone, the font of every window|fonts-wine"
+  "The MinGW-w64 runtime: the C runtime start-up code and winpthreads|mingw-w64-common"
+  "GCC's runtime libraries: libgcc and libstdc++|gcc-mingw-w64-base")
 
 # The zip: the program, its licence and the notices in a folder of their own.
 set(package_name vexo-${PROJECT_VERSION})
