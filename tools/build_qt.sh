@@ -95,9 +95,11 @@ if [ -f "$prefix/.complete" ]; then
   echo "$prefix"
   exit 0
 fi
-# Another build of the same target waits for this one, then takes its result.
+# Another build of the same target waits for this one, then takes its result;
+# a build that holds the lock for two hours has hung.
 exec {lock}>"$cache/.lock-$target"
-flock "$lock"
+flock -w 7200 "$lock" ||
+  { echo "Qt for $target: another build has held $cache/.lock-$target for two hours" >&2; exit 1; }
 if [ -f "$prefix/.complete" ]; then
   echo "$prefix"
   exit 0
