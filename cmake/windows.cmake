@@ -83,7 +83,7 @@ add_custom_command(OUTPUT ${VEXO_INSTALLER}
   DEPENDS vexo ${icon} ${windows_dir}/installer.nsi ${VEXO_LICENSE} ${VEXO_NOTICES} VERBATIM)
 
 add_custom_target(windows_packages DEPENDS ${zip} ${VEXO_INSTALLER})
-# Where the packages of this version are, for the tests: never an older one
-# left beside them.
-file(WRITE ${windows_dir}/packages.sh
-  "installer='${VEXO_INSTALLER}'\nzip='${zip}'\nversion='${PROJECT_VERSION}'\nqt='${QT6_INSTALL_PREFIX}'\n")
+# Where the packages of this version and what they hold are, for the tests:
+# never an older build's left beside them.
+file(GENERATE OUTPUT ${windows_dir}/packages.sh CONTENT
+  "installer='${VEXO_INSTALLER}'\nzip='${zip}'\nbuilt_exe='$<TARGET_FILE:vexo>'\nnotices='${VEXO_NOTICES}'\nversion='${PROJECT_VERSION}'\nqt='${QT6_INSTALL_PREFIX}'\n")

@@ -6,7 +6,7 @@
 #  - the installer, run silently in a fresh Wine prefix: files, Start menu
 #    entry and the uninstaller's registration with Windows;
 #  - with the installed program running, the installer and the uninstaller
-#    refuse, with a status other than 0, and change nothing;
+#    refuse, with status 3, and change nothing;
 #  - the installed vexo.exe, started on a private X display with a window
 #    manager and drilled from the keyboard as a user would, its links opened
 #    through the shell, a picture taken, closed;
@@ -70,12 +70,12 @@ new_prefix() {
 setup() {
   local status=0
   timeout 120 wine "$@" || status=$?
-  [ "$status" -ne 124 ] || echo "$(basename "$1") $* did not end within 2 minutes" >&2
+  [ "$status" -ne 124 ] || echo "$* did not end within 2 minutes" >&2
   return "$status"
 }
 
-# The installer, the zip, their version and the Qt they hold, as CMake named
-# them: never an older build's left beside them.
+# The installer, the zip, the program and notices they hold, their version and
+# Qt, as CMake named them: never an older build's left beside them.
 . build/windows/windows/packages.sh
 
 echo "== the Qt Test programs under Wine"
@@ -83,7 +83,7 @@ new_prefix tests
 ctest --preset windows -j "$(nproc)" || fail "a Qt Test program failed under Wine"
 
 echo "== the notices of what vexo.exe carries"
-tools/check_notices.sh "$qt" build/windows/windows/THIRD-PARTY-NOTICES.txt ||
+tools/check_notices.sh "$qt" "$notices" ||
   fail "the notices leave out code built into vexo.exe"
 
 echo "== the installer, silently, in a fresh prefix"
@@ -222,7 +222,7 @@ for round in upgrade "same version"; do
   setup "$installer" /S || fail "the $round exited with $?"
   settle
   [ ! -e "$default" ] || fail "the $round wrote a second Vexo into $default"
-  cmp -s "$chosen/vexo.exe" build/windows/windows/zip/Vexo/vexo.exe ||
+  cmp -s "$chosen/vexo.exe" "$built_exe" ||
     fail "the $round left the old vexo.exe in $chosen"
   wine reg query "$key" /v DisplayVersion 2>/dev/null | tr -d '\r' | grep -Eq "REG_SZ +$version$" ||
     fail "after the $round the uninstall entry is not of version $version"
