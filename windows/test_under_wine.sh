@@ -107,13 +107,16 @@ for value in "DisplayName +REG_SZ +Vexo$" "DisplayVersion +REG_SZ +$version$" \
 done
 
 echo "== the installed program, drilled from the keyboard"
-# The shell hands links to Wine's browser helper, which asks these.
+# The shell hands links to Wine's browser helper, which is told to ask these
+# by their paths: a browser or mailer on the machine is never started.
 mkdir -p "$work/bin"
-for opener in xdg-open xdg-email; do
-  printf '#!/bin/sh\necho "%s $*" >>"%s"\n' "$opener" "$work/links" >"$work/bin/$opener"
-  chmod +x "$work/bin/$opener"
+for opener in xdg-open:Browsers xdg-email:Mailers; do
+  printf '#!/bin/sh\necho "%s $*" >>"%s"\n' "${opener%:*}" "$work/links" >"$work/bin/${opener%:*}"
+  chmod +x "$work/bin/${opener%:*}"
+  wine reg add 'HKCU\Software\Wine\WineBrowser' /v "${opener#*:}" /d "$work/bin/${opener%:*}" /f \
+    >/dev/null 2>&1
 done
-PATH=$work/bin:$PATH wine "$home/vexo.exe" &
+wine "$home/vexo.exe" &
 program=$!
 window=$(wait_for_window '^Vexo$')
 [ -n "$window" ] || { fail "no window mapped"; exit 1; }
