@@ -286,11 +286,19 @@ try {
   check(upgraded === next && byId.every(url => url.endsWith(`?v=${next}`)),
         `the next visit with the network runs the new version whole (${byId.length} files by its id)` +
         (upgraded === next && byId.every(url => url.endsWith(`?v=${next}`)) ? "" : `: build ${upgraded}, files ${byId.map(url => url.split("/").pop())}`));
-  check(await until(page, async next => {
+  const kept = await until(page, async next => {
     const registration = await navigator.serviceWorker.getRegistration();
     return registration.active && !registration.installing && !registration.waiting &&
            (await caches.keys()).includes(`vexo-${next}`);
-  }, next, 30), 'the new version is kept, and its service worker serves');
+  }, next, 30);
+  // Where it stands when it is not, for whoever reads a failure.
+  const workers = kept ? '' : await page.evaluate(async () => {
+    const registration = await navigator.serviceWorker.getRegistration();
+    const state = worker => worker ? `${worker.state} ${worker.scriptURL.split('/').pop()}` : 'none';
+    return `: active ${state(registration?.active)}, waiting ${state(registration?.waiting)}, ` +
+           `installing ${state(registration?.installing)}; caches ${(await caches.keys()).join(' ')}`;
+  }).catch(error => `: ${error.message}`);
+  check(kept, `the new version is kept, and its service worker serves${workers}`);
   await stopServer();
   rmSync(newer, { recursive: true });
   await page.reload();
